@@ -1,0 +1,90 @@
+#include "tutorials/core/tutorial_file.h"
+
+#include "toolkit/core/error.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace loco {
+namespace {
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    TutorialFile expected;
+};
+
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+
+class ParseTutorialFile : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseTutorialFile, KeepsEveryByte)
+{
+    EXPECT_EQ(parseTutorialFile({"f.txt", GetParam().text}), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParseTutorialFile,
+    testing::Values(
+        ParseCase{"maintenance_header",
+                  "caption: Power take off\ntitle: Kolping\npicture: d:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg\n"
+                  "---\nline one\n",
+                  {"Power take off", "Kolping", "d:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg", {}, {"line one"}}},
+        ParseCase{"trailing_blank_in_title", "title: GOVERNOR  \n---\nx\n", {{}, "GOVERNOR  ", {}, {}, {"x"}}},
+        ParseCase{"colon_inside_value", "title: A : b: c\n---\nx\n", {{}, "A : b: c", {}, {}, {"x"}}},
+        ParseCase{"blank_path_in_picture", "title: t\npicture: d:\\g\\gbt_lsg 2.jpg\n---\nx\n",
+                  {{}, "t", "d:\\g\\gbt_lsg 2.jpg", {}, {"x"}}},
+        ParseCase{"select", "title: t\nselect: 7 4\n---\nx\n", {{}, "t", {}, RadioChoice{7, 4}, {"x"}}},
+        ParseCase{"empty_lines_kept_including_last", "title: t\n---\n\nmid\n\n", {{}, "t", {}, {}, {"", "mid", ""}}},
+        ParseCase{"tabs_and_blanks_kept", "title: t\n---\n8)\tkerjakan \n  \t lead\n \n",
+                  {{}, "t", {}, {}, {"8)\tkerjakan ", "  \t lead", " "}}},
+        ParseCase{"separator_in_body_is_text", "title: t\n---\n---\ncaption: x\n", {{}, "t", {}, {}, {"---", "caption: x"}}},
+        ParseCase{"no_body", "title: t\n---\n", {{}, "t", {}, {}, {}}},
+        ParseCase{"utf8_fractions", "title: t\n---\n\xC2\xBE\" \xC2\xB7\n", {{}, "t", {}, {}, {"\xC2\xBE\" \xC2\xB7"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadCase {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
+class RejectTutorialFile : public testing::TestWithParam<BadCase> {};
+
+TEST_P(RejectTutorialFile, NamesFileAndLine)
+{
+    try {
+        parseTutorialFile({"tuneup/07.txt", GetParam().text});
+        FAIL() << "accepted";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RejectTutorialFile,
+    testing::Values(
+        BadCase{"missing_separator", "title: t\nselect: 1 0\n", "tuneup/07.txt:2: no \"---\" line after the header"},
+        BadCase{"unknown_key", "title: t\ntitel: t\n---\n", "tuneup/07.txt:2: unknown key \"titel\""},
+        BadCase{"no_blank_after_colon", "title:t\n---\n", "tuneup/07.txt:1: expected \"key: value\" or \"---\""},
+        BadCase{"empty_header_line", "title: t\n\n---\n", "tuneup/07.txt:2: expected \"key: value\" or \"---\""},
+        BadCase{"duplicate_key", "title: a\ntitle: b\n---\n", "tuneup/07.txt:2: duplicate key \"title\""},
+        BadCase{"missing_title", "select: 1 0\n---\nx\n", "tuneup/07.txt:1: no title"},
+        BadCase{"select_one_number", "title: t\nselect: 1\n---\n", "tuneup/07.txt:2: expected \"select: <group> <item>\""},
+        BadCase{"select_negative", "title: t\nselect: 1 -1\n---\n", "tuneup/07.txt:2: expected \"select: <group> <item>\""},
+        BadCase{"select_overflow", "title: t\nselect: 1 99999999999\n---\n",
+                "tuneup/07.txt:2: expected \"select: <group> <item>\""},
+        BadCase{"empty_picture", "title: t\npicture: \n---\n", "tuneup/07.txt:2: empty picture path"},
+        BadCase{"no_final_line_feed", "title: t\n---\nlast", "tuneup/07.txt:3: the last line does not end with a line feed"},
+        BadCase{"empty_file", "", "tuneup/07.txt:1: the last line does not end with a line feed"},
+        BadCase{"crlf_line_ends", "title: t\r\n---\r\n",
+                "tuneup/07.txt:1: carriage return found; lines must end with a line feed only"},
+        BadCase{"single_byte_code_page", "title: t\n---\n3/4\xBE inch\n", "tuneup/07.txt:3: text is not valid UTF-8"},
+        BadCase{"truncated_utf8", "title: t\n---\n\xC2", "tuneup/07.txt:3: text is not valid UTF-8"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace loco

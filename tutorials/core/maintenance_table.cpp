@@ -1,0 +1,35 @@
+#include "tutorials/core/maintenance_table.h"
+
+#include "toolkit/core/error.h"
+
+#include <stdexcept>
+
+namespace loco {
+
+MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
+{
+    if (files.size() != size)
+        throw Error("maintenance table: expected " + std::to_string(size) + " entries, got "
+                    + std::to_string(files.size()));
+    entries_.reserve(files.size());
+    for (const auto& source : files) {
+        auto file = parseTutorialFile(source);
+        if (!file.caption)
+            throw Error(source.name + ": no caption");
+        if (file.select)
+            throw Error(source.name + ": \"select\" belongs to tune-up tutorials only");
+        if (file.lines.empty())
+            throw Error(source.name + ": no procedure lines");
+        entries_.push_back({std::move(*file.caption), std::move(file.title), std::move(file.picture),
+                            std::move(file.lines)});
+    }
+}
+
+const MaintenanceEntry& MaintenanceTable::at(int k) const
+{
+    if (k < 1 || k > size)
+        throw std::out_of_range("maintenance type " + std::to_string(k) + " does not exist");
+    return entries_[static_cast<std::size_t>(k - 1)];
+}
+
+} // namespace loco

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tutorials/core/tutorial_file.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace loco {
+
+/// One preventive-maintenance type: the choice's caption, the procedure title,
+/// the procedure lines (verbatim) and the picture path, if any.
+struct MaintenanceEntry {
+    std::string caption;
+    std::string title;
+    std::optional<std::string> picture;
+    std::vector<std::string> lines;
+};
+
+/// The thirty maintenance types, entry k belonging to choice k.
+class MaintenanceTable {
+public:
+    static constexpr int size = 30;
+
+    /// Parses the files of entries 1..30, in that order. Throws loco::Error
+    /// when a file is malformed, lacks a caption or text, or the count is wrong.
+    explicit MaintenanceTable(const std::vector<SourceText>& files);
+
+    /// Entry k, 1 <= k <= size; throws std::out_of_range otherwise.
+    const MaintenanceEntry& at(int k) const;
+
+    const std::vector<MaintenanceEntry>& entries() const { return entries_; }
+
+private:
+    std::vector<MaintenanceEntry> entries_;
+};
+
+} // namespace loco

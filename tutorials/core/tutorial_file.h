@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loco {
+
+/// One raw tutorial data file: its name (used in error messages) and its bytes.
+struct SourceText {
+    std::string name;
+    std::string text;
+};
+
+/// A radio-group item of the tune-up window: group 1..7, item index from 0.
+struct RadioChoice {
+    int group = 0;
+    int item = 0;
+    auto operator<=>(const RadioChoice&) const = default;
+};
+
+/// The contents of one tutorial data file, exactly as written: nothing is trimmed.
+struct TutorialFile {
+    std::optional<std::string> caption;
+    std::string title;
+    std::optional<std::string> picture;
+    std::optional<RadioChoice> select;
+    std::vector<std::string> lines;
+    bool operator==(const TutorialFile&) const = default;
+};
+
+/// Parses one data file: "key: value" header lines ("caption", "title",
+/// "picture", "select"), a "---" line, then one text line per file line.
+/// Throws loco::Error naming the file and line when the text is malformed.
+TutorialFile parseTutorialFile(const SourceText& source);
+
+} // namespace loco
