@@ -1,0 +1,197 @@
+#include "toolkit/core/error.h"
+#include "toolkit/core/file_bytes.h"
+#include "toolkit/core/jpeg_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace loco {
+namespace {
+
+std::vector<std::uint8_t> fixture(const std::string& name)
+{
+    return readFileBytes(LOKO_JPEG_FIXTURES "/" + name, 1 << 20);
+}
+
+std::string jpegError(int code)
+{
+    return "JPEG error #" + std::to_string(code);
+}
+
+constexpr std::uint32_t kRed = 0xff0000, kGreen = 0x00ff00, kBlue = 0x0000ff, kWhite = 0xffffff;
+
+struct Sample {
+    int x;
+    int y;
+    std::uint32_t rgb;
+};
+
+::testing::AssertionResult closeTo(std::uint32_t actual, std::uint32_t expected)
+{
+    for (int shift : {16, 8, 0}) {
+        const int a = (actual >> shift) & 0xff;
+        const int e = (expected >> shift) & 0xff;
+        if (std::abs(a - e) > 12)
+            return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not close to 0x" << expected;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+struct GoodCase {
+    const char* name;
+    const char* file;
+    int boxWidth;
+    int boxHeight;
+    int width;
+    int height;
+    std::vector<Sample> samples;
+};
+
+void PrintTo(const GoodCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DecodeGood : public ::testing::TestWithParam<GoodCase> {};
+
+TEST_P(DecodeGood, GivesSizeColoursAndOpaquePixels)
+{
+    const GoodCase& c = GetParam();
+    const DecodedImage image = decodeJpeg(fixture(c.file), c.boxWidth, c.boxHeight);
+    ASSERT_EQ(image.width, c.width);
+    ASSERT_EQ(image.height, c.height);
+    ASSERT_EQ(image.pixels.size(), std::size_t(c.width) * std::size_t(c.height));
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        ASSERT_EQ(image.pixels[i] >> 24, 0xffu) << "pixel " << i;
+    for (const Sample& s : c.samples)
+        EXPECT_TRUE(closeTo(image.pixels[std::size_t(s.y) * std::size_t(c.width) + std::size_t(s.x)] & 0xffffff, s.rgb))
+            << "at " << s.x << "," << s.y;
+}
+
+const std::vector<Sample> kQuadrants = {{16, 12, kRed}, {48, 12, kGreen}, {16, 36, kBlue}, {48, 36, kWhite}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, DecodeGood,
+    ::testing::Values(
+        GoodCase{"baseline_subsampled", "quadrants_baseline.jpg", 0, 0, 64, 48, kQuadrants},
+        GoodCase{"progressive", "quadrants_progressive.jpg", 0, 0, 64, 48, kQuadrants},
+        GoodCase{"grayscale", "gray.jpg", 0, 0, 64, 48, {{16, 24, 0x282828}, {48, 24, 0xc8c8c8}}},
+        GoodCase{"adobe_cmyk", "cmyk.jpg", 0, 0, 64, 48, {{16, 24, kRed}, {48, 24, kBlue}}},
+        // Reduced decodes: the smallest n/8 that still covers the box.
+        GoodCase{"eighth_exactly_covers_box", "quadrants_baseline.jpg", 8, 6, 8, 6,
+                 {{1, 1, kRed}, {6, 1, kGreen}, {1, 4, kBlue}, {6, 4, kWhite}}},
+        GoodCase{"quarter_for_wider_box", "quadrants_progressive.jpg", 10, 6, 16, 12,
+                 {{4, 3, kRed}, {12, 3, kGreen}, {4, 9, kBlue}, {12, 9, kWhite}}},
+        GoodCase{"three_eighths", "quadrants_baseline.jpg", 20, 5, 24, 18, {}},
+        GoodCase{"half_when_exactly_twice", "gray.jpg", 32, 24, 32, 24, {{8, 12, 0x282828}, {24, 12, 0xc8c8c8}}},
+        GoodCase{"full_when_not_twice", "quadrants_baseline.jpg", 33, 24, 64, 48, {}},
+        GoodCase{"full_when_only_width_given", "quadrants_baseline.jpg", 8, 0, 64, 48, {}},
+        GoodCase{"full_when_box_negative", "quadrants_baseline.jpg", -1, -1, 64, 48, {}},
+        // libjpeg rounds scaled sizes up: 100/8 gives 13, not 12.
+        GoodCase{"odd_size_eighth_rounds_up", "odd_100x75.jpg", 13, 10, 13, 10, {{6, 5, kGreen}}},
+        GoodCase{"odd_size_just_over_eighth", "odd_100x75.jpg", 14, 10, 25, 19, {}},
+        GoodCase{"odd_size_half_rounds_up", "odd_100x75.jpg", 50, 37, 50, 38, {}},
+        GoodCase{"cmyk_scaled", "cmyk.jpg", 8, 6, 8, 6, {{1, 3, kRed}, {6, 3, kBlue}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct OutcomeCase {
+    const char* name;
+    const char* file;
+    JpegLimits limits;
+    int code; // 0: decodes
+};
+
+void PrintTo(const OutcomeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DecodeOutcome : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(DecodeOutcome, RefusesOrDecodesAsExpected)
+{
+    const OutcomeCase& c = GetParam();
+    const std::vector<std::uint8_t> data = fixture(c.file);
+    if (c.code == 0) {
+        EXPECT_NO_THROW(decodeJpeg(data, 0, 0, c.limits));
+        return;
+    }
+    try {
+        decodeJpeg(data, 0, 0, c.limits);
+        ADD_FAILURE() << "decoded";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), jpegError(c.code));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DecodeOutcome,
+    ::testing::Values(
+        OutcomeCase{"empty", "empty.jpg", {}, JERR_INPUT_EMPTY},
+        OutcomeCase{"png", "not_jpeg.png", {}, JERR_NO_SOI},
+        // Damage that libjpeg only warns about and would paint over with grey.
+        OutcomeCase{"truncated", "truncated.jpg", {}, JWRN_JPEG_EOF},
+        OutcomeCase{"marker_inside_scan", "marker_inside_scan.jpg", {}, JWRN_HIT_MARKER},
+        OutcomeCase{"garbage_before_scan", "garbage_before_scan.jpg", {}, JWRN_EXTRANEOUS_DATA},
+        // Sizes, refused from the header alone.
+        OutcomeCase{"huge_dimensions", "huge_60000x60000.jpg", {}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"huge_pixel_count", "huge_60000x60000.jpg", {.maxSide = 65535}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"too_wide", "wide_60000x1.jpg", {}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"too_tall", "tall_1x60000.jpg", {}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"side_one_over", "quadrants_baseline.jpg", {.maxSide = 63}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"side_at_limit", "quadrants_baseline.jpg", {.maxSide = 64}, 0},
+        OutcomeCase{"pixels_one_over", "quadrants_baseline.jpg", {.maxPixels = 64 * 48 - 1}, JERR_IMAGE_TOO_BIG},
+        OutcomeCase{"pixels_at_limit", "quadrants_baseline.jpg", {.maxPixels = 64 * 48}, 0},
+        OutcomeCase{"bytes_one_over", "quadrants_baseline.jpg", {.maxFileBytes = 817}, JERR_FILE_READ},
+        OutcomeCase{"bytes_at_limit", "quadrants_baseline.jpg", {.maxFileBytes = 818}, 0},
+        // many_scans.jpg is a valid picture of 190 scans.
+        OutcomeCase{"many_scans", "many_scans.jpg", {}, JERR_BAD_SCAN_SCRIPT},
+        OutcomeCase{"scans_one_over", "many_scans.jpg", {.maxScans = 189}, JERR_BAD_SCAN_SCRIPT},
+        OutcomeCase{"scans_at_limit", "many_scans.jpg", {.maxScans = 190}, 0},
+        OutcomeCase{"ordinary_progressive_over_scans", "quadrants_progressive.jpg", {.maxScans = 1},
+                    JERR_BAD_SCAN_SCRIPT},
+        // A progressive picture keeps all coefficients in libjpeg's memory; a
+        // baseline one needs no such buffer.
+        OutcomeCase{"progressive_over_memory", "quadrants_progressive.jpg", {.maxMemory = 1}, JERR_NO_BACKING_STORE},
+        OutcomeCase{"baseline_small_memory", "quadrants_baseline.jpg", {.maxMemory = 1}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DecodeJpeg, ManyScansPictureIsMidGrey)
+{
+    const DecodedImage image = decodeJpeg(fixture("many_scans.jpg"), 0, 0, {.maxScans = 190});
+    ASSERT_EQ(image.pixels.size(), 64u);
+    for (std::uint32_t pixel : image.pixels)
+        EXPECT_TRUE(closeTo(pixel & 0xffffff, 0x808080));
+}
+
+// Noise, bare or behind a start-of-image marker, is refused with a decoder
+// message and never crashes or leaks (the sanitizers watch this run).
+TEST(DecodeJpeg, RandomBytesAreRefused)
+{
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::uint8_t> data(1 + random() % 2048);
+        for (std::uint8_t& byte : data)
+            byte = static_cast<std::uint8_t>(random());
+        if (round % 2 == 1 && data.size() >= 2) {
+            data[0] = 0xff;
+            data[1] = 0xd8;
+        }
+        try {
+            decodeJpeg(data, 16, 16);
+            ADD_FAILURE() << "round " << round << " decoded";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("JPEG error #", 0), 0u) << e.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace loco
