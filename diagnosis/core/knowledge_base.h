@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+namespace loco {
+
+enum class Answer { Ya, Tidak };
+
+// What the diagnosis window has to do after an answer. The views point into
+// the knowledge base and stay valid as long as it does.
+struct NextQuestion {
+    std::string_view text; // becomes the question line
+};
+struct Conclusion {
+    std::string_view heading;
+    std::string_view cause;
+    int pointSize; // type size of the results box
+};
+struct ClosingText {
+    std::span<const std::string> lines; // one or two lines
+};
+// std::monostate: nothing happens, the window stays as it is.
+using Step = std::variant<std::monostate, NextQuestion, Conclusion, ClosingText>;
+
+// One answer's outcome as the data gives it.
+struct Outcome {
+    enum class Kind { None, Next, Closing, Conclusion };
+    static constexpr std::size_t unresolved = static_cast<std::size_t>(-1);
+
+    Kind kind = Kind::None;
+    std::string label;   // the row, closing or heading label named in the data
+    std::string cause;   // conclusions only
+    int pointSize = 12;  // conclusions only
+    std::size_t target = unresolved; // index of the row, closing or heading
+};
+
+struct Question {
+    std::string label;
+    std::string text;
+    Outcome ya;
+    Outcome tidak;
+    std::size_t line = 0; // where it stands in the data, for messages
+
+    const Outcome& outcome(Answer answer) const { return answer == Answer::Ya ? ya : tidak; }
+};
+
+// The question records of one system, with the conclusion headings and closing
+// texts they refer to. Built by parseKnowledgeBase(); a default-constructed
+// base is empty and answers nothing.
+class KnowledgeBase {
+public:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    // The answer to the question whose text equals questionLine byte for byte
+    // (case, blanks and punctuation included; nothing is trimmed). Unknown
+    // texts, answers without an outcome and unknown labels give std::monostate.
+    Step answer(std::string_view questionLine, Answer answer) const;
+
+    // Text of the first question of the dialogue; empty if there is none.
+    std::string_view startQuestion() const;
+    const std::string& startLabel() const { return startLabel_; }
+    std::size_t startIndex() const { return startIndex_; }
+
+    bool empty() const { return questions_.empty(); }
+    const std::vector<Question>& questions() const { return questions_; }
+    std::size_t headingCount() const { return headings_.size(); }
+    std::size_t closingCount() const { return closings_.size(); }
+
+    // Index of the first question with exactly this text, or npos.
+    std::size_t findQuestion(std::string_view text) const;
+
+private:
+    friend class KnowledgeParser;
+
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept
+        {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    template <typename T>
+    using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
+
+    enum class LabelKind { Question, Heading, Closing };
+    struct LabelRef {
+        LabelKind kind;
+        std::size_t index;
+    };
+
+    // Each returns false when the label is taken already: rows, headings and
+    // closings share one set of labels so that a target is never ambiguous.
+    bool addHeading(std::string label, std::string text);
+    bool addClosing(std::string label, std::vector<std::string> lines);
+    bool addQuestion(std::string label, std::string text, std::size_t line);
+    void setStart(std::string label) { startLabel_ = std::move(label); }
+    // Resolves every label once the whole file is read.
+    void link();
+    void resolve(Outcome& outcome) const;
+
+    std::vector<Question> questions_;
+    std::vector<std::string> headings_;
+    std::vector<std::vector<std::string>> closings_;
+    TextMap<LabelRef> labels_;
+    TextMap<std::size_t> byText_;
+    std::string startLabel_;
+    std::size_t startIndex_ = npos;
+};
+
+} // namespace loco

@@ -1,0 +1,136 @@
+#include "diagnosis/core/knowledge_parser.h"
+#include "tests/diagnosis/step_text.h"
+#include "toolkit/core/error.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+using loco::Answer;
+
+// Labels are used before they are defined, and texts carry the blanks that
+// the real data has at either end.
+const std::string sample = "# comment\n"
+                           "\n"
+                           "start\tQ1\n"
+                           "question\tQ1\tFIRST \n"
+                           "ya\tH1\t cause with blanks  \n"
+                           "tidak\tQ2\n"
+                           "question\tQ2\tSECOND\n"
+                           "ya\tH1\t \t10\n"
+                           "tidak\tN2\n"
+                           "question\tQ3\tTHIRD \"QUOTED\" <>0.3 mm\n"
+                           "tidak\tN1\n"
+                           "heading\tH1\tHeading  text :\n"
+                           "closing\tN1\tonly line\n"
+                           "closing\tN2\tline one\tline two \n";
+
+std::string withCrLf(const std::string& text)
+{
+    std::string result;
+    for (const char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+class ParserFormat : public testing::TestWithParam<bool> {};
+
+TEST_P(ParserFormat, KeepsEveryCharacterOfTheTexts)
+{
+    const loco::KnowledgeBase base = loco::parseKnowledgeBase(GetParam() ? withCrLf(sample) : sample);
+    EXPECT_EQ(base.startQuestion(), "FIRST ");
+    EXPECT_EQ(base.questions().size(), 3u);
+    EXPECT_EQ(base.headingCount(), 1u);
+    EXPECT_EQ(base.closingCount(), 2u);
+    EXPECT_EQ(stepText(base.answer("FIRST ", Answer::Ya)), "conclusion 12pt [Heading  text :] [ cause with blanks  ]");
+    EXPECT_EQ(stepText(base.answer("FIRST ", Answer::Tidak)), "next [SECOND]");
+    EXPECT_EQ(stepText(base.answer("SECOND", Answer::Ya)), "conclusion 10pt [Heading  text :] [ ]");
+    EXPECT_EQ(stepText(base.answer("SECOND", Answer::Tidak)), "closing [line one] [line two ]");
+    EXPECT_EQ(stepText(base.answer("THIRD \"QUOTED\" <>0.3 mm", Answer::Tidak)), "closing [only line]");
+    EXPECT_EQ(stepText(base.answer("THIRD \"QUOTED\" <>0.3 mm", Answer::Ya)), "nothing");
+}
+
+INSTANTIATE_TEST_SUITE_P(LineEnds, ParserFormat, testing::Bool(),
+                         [](const auto& info) { return info.param ? "CrLf" : "Lf"; });
+
+TEST(Parser, AcceptsALastLineWithoutLineEnd)
+{
+    const loco::KnowledgeBase base = loco::parseKnowledgeBase("start\tQ1\nquestion\tQ1\tA \nya\tQ1");
+    EXPECT_EQ(stepText(base.answer("A ", Answer::Ya)), "next [A ]");
+}
+
+struct BrokenInput {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+void PrintTo(const BrokenInput& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class ParserErrors : public testing::TestWithParam<BrokenInput> {};
+
+TEST_P(ParserErrors, NameTheFileAndLine)
+{
+    try {
+        loco::parseKnowledgeBase(GetParam().text, "rem.txt");
+        FAIL() << "no error";
+    } catch (const loco::Error& error) {
+        EXPECT_EQ(std::string(error.what()), GetParam().message);
+    }
+}
+
+const std::string head = "start\tQ1\nquestion\tQ1\tA\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParserErrors,
+    testing::Values(
+        BrokenInput{"Empty", "", "rem.txt: there is no \"start\" line"},
+        BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt: there is no \"start\" line"},
+        BrokenInput{"UnknownRecord", head + "\nqestion\tQ2\tB\n", "rem.txt, line 4: unknown record \"qestion\""},
+        BrokenInput{"SpacesInsteadOfTab", "start Q1\n", "rem.txt, line 1: unknown record \"start Q1\""},
+        BrokenInput{"SecondStart", head + "start\tQ1\n", "rem.txt, line 3: second \"start\" line"},
+        BrokenInput{"StartWithoutLabel", "start\n", "rem.txt, line 1: expected start<TAB>row"},
+        BrokenInput{"QuestionWithoutText", "start\tQ1\nquestion\tQ1\n",
+                    "rem.txt, line 2: expected question<TAB>row<TAB>text"},
+        BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt, line 2: empty question text"},
+        BrokenInput{"EmptyLabel", "start\tQ1\nquestion\t\tA\n", "rem.txt, line 2: empty label"},
+        BrokenInput{"ClosingOfThreeLines", "closing\tN1\ta\tb\tc\n",
+                    "rem.txt, line 1: expected closing<TAB>label<TAB>line[<TAB>line]"},
+        BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt, line 2: \"ya\" does not follow a question"},
+        BrokenInput{"OutcomeAfterAHeading", head + "heading\tH1\tx\ntidak\tQ1\n",
+                    "rem.txt, line 4: \"tidak\" does not follow a question"},
+        BrokenInput{"SecondYa", head + "ya\tN1\n# between\nya\tN2\n", "rem.txt, line 5: second \"ya\" for Q1"},
+        BrokenInput{"OutcomeWithoutTarget", head + "tidak\n",
+                    "rem.txt, line 3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
+        BrokenInput{"SizeNotANumber", head + "ya\tH1\tcause\t10pt\n",
+                    "rem.txt, line 3: type size \"10pt\" is not a whole number of points from 1 to 72"},
+        BrokenInput{"SizeZero", head + "ya\tH1\tcause\t0\n",
+                    "rem.txt, line 3: type size \"0\" is not a whole number of points from 1 to 72"},
+        BrokenInput{"RowLabelTwice", head + "question\tQ1\tB\n", "rem.txt, line 3: label Q1 is defined twice"},
+        BrokenInput{"ClosingNamedLikeARow", head + "closing\tQ1\tx\n", "rem.txt, line 3: label Q1 is defined twice"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Parser, ErrorWithoutSourceNameStartsWithTheLine)
+{
+    EXPECT_THROW(
+        {
+            try {
+                loco::parseKnowledgeBase("start\tQ1\nbogus\n");
+            } catch (const loco::Error& error) {
+                EXPECT_STREQ(error.what(), "line 2: unknown record \"bogus\"");
+                throw;
+            }
+        },
+        loco::Error);
+}
+
+} // namespace
