@@ -72,6 +72,12 @@ def with_garbage_before_scan(data):
     return data[:sos] + b"\x55" * 16 + data[sos:]
 
 
+def with_garbage_before_end(data):
+    """Damage after the last row: only reading on to the end marker sees it."""
+    assert data.endswith(b"\xff\xd9")
+    return data[:-2] + b"\x55" * 16 + data[-2:]
+
+
 def segment(marker, payload):
     return bytes([0xFF, marker]) + struct.pack(">H", len(payload) + 2) + payload
 
@@ -112,6 +118,7 @@ def main():
         "truncated.jpg": baseline[: len(baseline) * 6 // 10],
         "marker_inside_scan.jpg": with_marker_inside_scan(baseline),
         "garbage_before_scan.jpg": with_garbage_before_scan(baseline),
+        "garbage_before_end.jpg": with_garbage_before_end(baseline),
         "huge_60000x60000.jpg": with_size(baseline, 60000, 60000),
         "wide_60000x1.jpg": with_size(baseline, 60000, 1),
         "tall_1x60000.jpg": with_size(baseline, 1, 60000),

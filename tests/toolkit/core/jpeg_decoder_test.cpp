@@ -140,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"truncated", "truncated.jpg", {}, JWRN_JPEG_EOF},
         OutcomeCase{"marker_inside_scan", "marker_inside_scan.jpg", {}, JWRN_HIT_MARKER},
         OutcomeCase{"garbage_before_scan", "garbage_before_scan.jpg", {}, JWRN_EXTRANEOUS_DATA},
+        OutcomeCase{"garbage_before_end", "garbage_before_end.jpg", {}, JWRN_EXTRANEOUS_DATA},
         // Sizes, refused from the header alone.
         OutcomeCase{"huge_dimensions", "huge_60000x60000.jpg", {}, JERR_IMAGE_TOO_BIG},
         OutcomeCase{"huge_pixel_count", "huge_60000x60000.jpg", {.maxSide = 65535}, JERR_IMAGE_TOO_BIG},
