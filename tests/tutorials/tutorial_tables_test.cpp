@@ -79,8 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "m1: \"select\" belongs to tune-up tutorials only"},
         TableCase{"maintenance_without_lines", [] { MaintenanceTable{withText(maintenanceFiles(), 29, "caption: c\ntitle: t\n---\n")}; },
                   "m30: no procedure lines"},
-        TableCase{"maintenance_parse_error_passed_on", [] { MaintenanceTable{withText(maintenanceFiles(), 1, "caption: c\n")}; },
-                  "m2:1: no \"---\" line after the header"},
         TableCase{"tuneup_one_file_short",
                   [] {
                       auto files = tuneupFiles();
@@ -94,8 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "t1: \"caption\" belongs to maintenance entries only"},
         TableCase{"tuneup_group_zero", [] { TuneupTable{withText(tuneupFiles(), 0, "title: t\nselect: 0 1\n---\nx\n")}; },
                   "t1: group 0 does not exist"},
-        TableCase{"tuneup_group_eight", [] { TuneupTable{withText(tuneupFiles(), 25, "title: t\nselect: 8 0\n---\nx\n")}; },
-                  "t26: group 8 does not exist"},
         TableCase{"tuneup_swapped_files",
                   [] {
                       auto files = tuneupFiles();
