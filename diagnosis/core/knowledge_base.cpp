@@ -50,7 +50,7 @@ bool KnowledgeBase::addClosing(std::string label, std::vector<std::string> lines
     return true;
 }
 
-bool KnowledgeBase::addQuestion(std::string label, std::string text, std::size_t line)
+bool KnowledgeBase::addQuestion(std::string label, std::string text)
 {
     const std::size_t index = questions_.size();
     if (!labels_.try_emplace(label, LabelRef{LabelKind::Question, index}).second)
@@ -58,7 +58,7 @@ bool KnowledgeBase::addQuestion(std::string label, std::string text, std::size_t
     // A repeated text keeps answering with its first record; the consistency
     // check reports the repetition.
     byText_.try_emplace(text, index);
-    questions_.push_back(Question{std::move(label), std::move(text), {}, {}, line});
+    questions_.push_back(Question{std::move(label), std::move(text), {}, {}});
     return true;
 }
 

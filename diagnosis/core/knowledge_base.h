@@ -45,7 +45,6 @@ struct Question {
     std::string text;
     Outcome ya;
     Outcome tidak;
-    std::size_t line = 0; // where it stands in the data, for messages
 
     const Outcome& outcome(Answer answer) const { return answer == Answer::Ya ? ya : tidak; }
 };
@@ -67,7 +66,6 @@ public:
     const std::string& startLabel() const { return startLabel_; }
     std::size_t startIndex() const { return startIndex_; }
 
-    bool empty() const { return questions_.empty(); }
     const std::vector<Question>& questions() const { return questions_; }
     std::size_t headingCount() const { return headings_.size(); }
     std::size_t closingCount() const { return closings_.size(); }
@@ -98,7 +96,7 @@ private:
     // closings share one set of labels so that a target is never ambiguous.
     bool addHeading(std::string label, std::string text);
     bool addClosing(std::string label, std::vector<std::string> lines);
-    bool addQuestion(std::string label, std::string text, std::size_t line);
+    bool addQuestion(std::string label, std::string text);
     void setStart(std::string label) { startLabel_ = std::move(label); }
     // Resolves every label once the whole file is read.
     void link();

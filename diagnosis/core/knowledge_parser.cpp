@@ -110,7 +110,7 @@ private:
             expectFields(fields, 3, 3, "question<TAB>row<TAB>text");
             if (fields[2].empty())
                 fail("empty question text");
-            if (!base_.addQuestion(label(fields[1]), std::string(fields[2]), lineNumber_))
+            if (!base_.addQuestion(label(fields[1]), std::string(fields[2])))
                 taken(fields[1]);
             current_ = base_.questions_.size() - 1;
         } else {

@@ -46,8 +46,6 @@ const std::string CH7 = "Kemungkinan gangguan atau kerusakan yang meyebabkan tem
                         "temperatur maksimal pada sistem pendingin mesin diesel disebabkan oleh :";
 const std::string LH3 = "Kemungkinan gangguan atau kerusakan yang meyebabkan terdapatnya air dalam minyak pelumas pada "
                         "sistem pelumasan mesin diesel disebabkan oleh :";
-const std::string FH1 = "Kemungkinan gangguan atau kerusakan yang meyebabkan pengiriman bahan bakar rendah pada sistem "
-                        "bahan bakar mesin diesel  disebabkan oleh :";
 const std::string XH1 = "Kemungkinan gangguan atau kerusakan yang meyebabkan mesin mengeluarkan asap berwarna putih atau "
                         "titam atau putih kehitam-hitaman pada mesin diesel  disebabkan oleh :";
 const std::string XH2 = "Kemungkinan gangguan atau kerusakan yang meyebabkan mesin mengeluarkan asap berwarna putih atau "
@@ -104,55 +102,29 @@ INSTANTIATE_TEST_SUITE_P(
         Dialogue{"E107DoubleApakahYa", System::EngineDrive,
                  "APAKAH APAKAH INJEKTOR RUSAK YANG DISERTAI MESIN PINCANG ATAU MESIN TIDAK BERTENAGA", "Y",
                  conclusion(12, EH16, "Terjadi denotasi ")},
-        Dialogue{"E107DoubleApakahTidak", System::EngineDrive,
-                 "APAKAH APAKAH INJEKTOR RUSAK YANG DISERTAI MESIN PINCANG ATAU MESIN TIDAK BERTENAGA", "T",
-                 closing("Maaf gangguan belum terdefinisi/belum dapat dikenali, Kemungkinan gangguan atau kerusakan "
-                         "bukan pada sistem penggerak mesin diesel lokomotif Yang dapat meyebabkan sistem kontrol "
-                         "untuk tenaga tidak terhubung.",
-                         "coba periksa untuk bagian selain gejala yang meyebabkan tidak terhubungnya sistem kontrol "
-                         "untuk tenaga pada sistem pengerak mesin.")},
-        Dialogue{"E107SingleApakahIsNoQuestion", System::EngineDrive,
-                 "APAKAH INJEKTOR RUSAK YANG DISERTAI MESIN PINCANG ATAU MESIN TIDAK BERTENAGA", "Y", "nothing"},
         Dialogue{"EN8AfterAllSymptoms", System::EngineDrive, "", "TTTTTTT",
                  closing("Maaf gangguan belum terdefinisi, Kemungkinan gangguan atau kerusakan bukan pada sistem "
                          "penggerak mesin diesel lokomotif.",
                          "coba periksa untuk bagian selain pengerak mesin.")},
         Dialogue{"E53TidakShowsE54", System::EngineDrive, "APAKAH TERDAPAT PER YANG PUTUS PADA GOVERNOR", "T",
                  next("APAKAH TERDAPAT AIR PADA BAHAN BAKAR")},
-        Dialogue{"E68TidakShowsE54", System::EngineDrive,
-                 "APAKAH TERDENGAR BUNYI LAIN SAAT TERJADI PROSES PEMBAKARAN", "T",
-                 next("APAKAH TERDAPAT AIR PADA BAHAN BAKAR")},
         Dialogue{"C48TidakShowsC49", System::Cooling,
                  "APAKAH PADA CARTER, TERLIHAT OLI PELUMAS BERCAMPUR DENGAN AIR (OLI BERWARNA KECOKLAT-COKLATAN)", "T",
                  next(limping)},
         Dialogue{"C49Limping", System::Cooling, limping, "Y", conclusion(12, CH6, coolingCracked)},
-        Dialogue{"C49LimpingTidak", System::Cooling, limping, "T", next(seeping)},
-        Dialogue{"C50Seeping", System::Cooling, seeping, "Y", conclusion(12, CH6, coolingCracked)},
         Dialogue{"C50SeepingTidak", System::Cooling, seeping, "T",
                  next("APAKAH MESIN SUSAH HIDUP PADA SAAT DISTATER PERTAMA KALI")},
         Dialogue{"L27TidakShowsL28", System::Lubrication, limping, "T", next(seeping)},
         Dialogue{"L27Limping", System::Lubrication, limping, "Y", conclusion(12, LH3, lubricationCracked)},
-        Dialogue{"L28Seeping", System::Lubrication, seeping, "Y", conclusion(12, LH3, lubricationCracked)},
         Dialogue{"L28SeepingTidak", System::Lubrication, seeping, "T",
                  next("APAKAH TERDAPAT AIR PADA RUANG PEMBAKARAN DAN MESIN SUSAH HIDUP SERTA MESIN MENJADI PINCANG")},
-        Dialogue{"C20ShowsQuotedC21", System::Cooling, "APAKAH KABEL PADA KIPAS PUTUS ATAU ADA YANG LEPAS", "T",
-                 next("APAKAH TERDENGAR BUNYI \"NYEKIT\" PADA SAAT MESIN BERJALAN")},
         Dialogue{"C21Quoted", System::Cooling, "APAKAH TERDENGAR BUNYI \"NYEKIT\" PADA SAAT MESIN BERJALAN", "Y",
                  conclusion(12, CH2, "tali kipas atau pulley licin dan slip pada sistem pendingin")},
-        Dialogue{"C21WithoutQuotesIsNoQuestion", System::Cooling,
-                 "APAKAH TERDENGAR BUNYI NYEKIT PADA SAAT MESIN BERJALAN", "Y", "nothing"},
         Dialogue{"C61Quoted", System::Cooling, "APAKAH TERDENGAR BUNYI \"NYEKIT\" PADA SAAT MESIN HIDUP", "Y",
                  conclusion(12, CH7, "Tali kipas terjadi slip atau akan rusak pada sistem pendingin")},
-        Dialogue{"F1AtOnce", System::Fuel, "", "Y", conclusion(12, FH1, "bocornya udara  ")},
         Dialogue{"X8", System::Exhaust, "APAKAH PENYETELAN VALVE <>0.3 mm", "Y", conclusion(12, XH2, "valve clearance ")},
         Dialogue{"X15Ya", System::Exhaust, "APAKAH TERDAPAT AIR DALAM BAHAN BAKAR", "Y",
                  conclusion(12, XH1, "terdapatnya air dalam bahan bakar")},
-        Dialogue{"X15TidakAfterTheSmokeChain", System::Exhaust, "", "Y" + std::string(14, 'T'),
-                 closing("Maaf gangguan belum terdefinisi/belum dapat dikenali, Kemungkinan gangguan atau kerusakan "
-                         "bukan pada sistem gas buang mesin lokomotif Yang dapat meyebabkan saluran keluaran mesin "
-                         "mengeluarkan asap kehitam-hitaman atau asap putih.",
-                         "coba periksa untuk bagian selain gejala yang meyebabkan gas buang mesin mengeluarkan asap "
-                         "pada sistem gas buang.")},
         Dialogue{"B1AtOnce", System::Brakes, "", "Y", conclusion(12, BH1, "Ausnya virodo atau kampas rem ")},
         Dialogue{"BN1AfterSixteenTidak", System::Brakes, "", std::string(16, 'T'),
                  closing("Maaf gangguan belum terdefinisi/belum dapat dikenali, Kemungkinan gangguan atau kerusakan "
