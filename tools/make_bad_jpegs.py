@@ -3,6 +3,7 @@
 tests/fixtures/jpeg. Run it again after changing it and commit the results."""
 
 import io
+import random
 import struct
 from pathlib import Path
 
@@ -115,6 +116,7 @@ def main():
         "odd_100x75.jpg": jpeg(Image.new("RGB", (100, 75), GREEN)),
         "empty.jpg": b"",
         "not_jpeg.png": png(),
+        "random.bin": bytes([0x5A]) + random.Random(1).randbytes(511),
         "truncated.jpg": baseline[: len(baseline) * 6 // 10],
         "marker_inside_scan.jpg": with_marker_inside_scan(baseline),
         "garbage_before_scan.jpg": with_garbage_before_scan(baseline),
