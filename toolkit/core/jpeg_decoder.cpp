@@ -4,7 +4,7 @@
 
 #include <bit>
 #include <csetjmp>
-#include <cstdio>
+#include <cstdio> // jpeglib.h uses FILE without including it
 #include <cstring>
 #include <string>
 #include <utility>

@@ -15,9 +15,10 @@ struct DecodedImage {
     std::vector<std::uint32_t> pixels;
 };
 
-// What a hostile file may cost before it is refused. Every bound is checked
-// before the large buffers are allocated. A refusal is reported like any other
-// decoder failure, as "JPEG error #N", with these libjpeg message codes:
+// What a hostile file may cost before it is refused. Size and dimensions are
+// checked before anything large is allocated, scans are counted as they are
+// read, and libjpeg's big working buffers are capped. A refusal is reported like
+// any other decoder failure, as "JPEG error #N", with these libjpeg codes:
 //  - data larger than maxFileBytes:                JERR_FILE_READ
 //  - width or height above maxSide, or
 //    width * height above maxPixels:               JERR_IMAGE_TOO_BIG
