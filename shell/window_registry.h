@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+
+class FormWindow;
+
+namespace loco {
+
+// Creates the ten windows in their fixed order; the first, the login window,
+// becomes the main window. All but the main window start hidden.
+void createWindows();
+
+// The windows in creation order (empty before createWindows).
+QList<FormWindow*> windows();
+
+// Destroys every window and clears the global references.
+void destroyWindows();
+
+} // namespace loco

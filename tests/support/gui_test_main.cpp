@@ -1,0 +1,21 @@
+#include "toolkit/application.h"
+#include "toolkit/error_box.h"
+#include "toolkit/regional_settings.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Widget tests run headless with a fixed decimal separator, and an error box
+// that a test did not ask to record fails the test instead of blocking it.
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    loco::setUpApplication(app);
+    loco::setDecimalSeparator(',');
+    loco::setErrorReporter([](const QString&, const QString& text) {
+        ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+    });
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,31 @@
+#include "toolkit/drive_path.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DrivePath, MapsADriveLetterPathUnderTheDriveFolderKeepingTheRest)
+{
+    loco::setDriveRoot("/opt/loco/share/lokomotif");
+    EXPECT_EQ(loco::localPath("d:\\delpi_hasil\\gambar\\tuneup\\gbt_2 valve.jpg"),
+              QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/tuneup/gbt_2 valve.jpg"));
+    EXPECT_EQ(loco::localPath("D:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg"),
+              QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/maintance/gbm_1,2.jpg"));
+    EXPECT_EQ(loco::localPath("c:ker3.jpg"), QStringLiteral("/opt/loco/share/lokomotif/C/ker3.jpg"));
+    loco::setDriveRoot({});
+}
+
+TEST(DrivePath, LeavesOtherPathsAlone)
+{
+    EXPECT_EQ(loco::localPath("/tmp/a.jpg"), QStringLiteral("/tmp/a.jpg"));
+    EXPECT_EQ(loco::localPath("ker3.jpg"), QStringLiteral("ker3.jpg"));
+}
+
+TEST(DrivePath, DrivesLieInTheShareFolderBesideTheProgramsFolder)
+{
+    EXPECT_EQ(loco::driveRoot(), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/lokomotif"));
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+#include "tests/support/error_recorder.h"
+#include "toolkit/error_box.h"
+#include "toolkit/handler_guard.h"
+#include "toolkit/panel.h"
+#include "toolkit/core/error.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FullStopCase {
+    const char* name;
+    const char* message;
+    const char* shown;
+};
+
+class ErrorBoxTextTest : public testing::TestWithParam<FullStopCase> {};
+
+// A full stop follows unless the message ends in a character sorting at or
+// before '.', which keeps "Done." or "Wait -" from getting a second mark.
+TEST_P(ErrorBoxTextTest, AppendsAFullStopOnlyAfterCharactersSortingAfterIt)
+{
+    EXPECT_EQ(loco::errorBoxText(QString::fromUtf8(GetParam().message)), QString::fromUtf8(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, ErrorBoxTextTest,
+    testing::Values(FullStopCase{"FullStop", "Done.", "Done."}, FullStopCase{"Blank", "Done ", "Done "},
+                    FullStopCase{"Comma", "Done,", "Done,"}, FullStopCase{"Hyphen", "Done-", "Done-"},
+                    FullStopCase{"Exclamation", "Done!", "Done!"}, FullStopCase{"Quote", "'12x'", "'12x'"},
+                    FullStopCase{"Letter", "Floating point overflow", "Floating point overflow."},
+                    FullStopCase{"Digit", "JPEG error #42", "JPEG error #42."},
+                    FullStopCase{"Slash", "a/", "a/."}, FullStopCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class Window : public QWidget {
+public:
+    int calls = 0;
+    void failing()
+    {
+        ++calls;
+        throw loco::Error("Floating point division by zero");
+    }
+    void failingOther()
+    {
+        ++calls;
+        throw std::out_of_range("List index out of bounds (3)");
+    }
+};
+
+TEST(HandlerGuard, ShowsTheErrorUnderTheProgramTitleAndKeepsProcessingEvents)
+{
+    ErrorRecorder recorder;
+    Window window;
+    Panel button(&window);
+    button.resize(40, 20);
+    loco::connectHandler(&button, &Panel::clicked, &window, &Window::failing);
+
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+
+    EXPECT_EQ(window.calls, 2);
+    EXPECT_EQ(recorder.texts, (QStringList{"Floating point division by zero.", "Floating point division by zero."}));
+    EXPECT_EQ(recorder.captions.value(0), QCoreApplication::applicationName());
+}
+
+TEST(HandlerGuard, CatchesEveryStandardException)
+{
+    ErrorRecorder recorder;
+    Window window;
+    Panel button(&window);
+    button.resize(40, 20);
+    loco::connectHandler(&button, &Panel::clicked, &window, &Window::failingOther);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    // A closing bracket sorts before the full stop, so none is appended.
+    EXPECT_EQ(recorder.texts, QStringList{"List index out of bounds (3)"});
+}
+
+TEST(HandlerGuard, ErrorsInQueuedHandlersNeverReachTheEventLoop)
+{
+    ErrorRecorder recorder;
+    Window window;
+    bool later = false;
+    QMetaObject::invokeMethod(
+        &window, [&] { loco::runGuarded([&] { window.failing(); }); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&window, [&] { later = true; }, Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(later);
+    EXPECT_EQ(recorder.texts.size(), 1);
+}
+
+} // namespace

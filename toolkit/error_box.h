@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The standard error box: every failure raised in a handler ends up here.
+namespace loco {
+
+// Receives the box's caption and its final text (full stop already appended).
+using ErrorReporter = std::function<void(const QString& caption, const QString& text)>;
+
+// Replaces the reporter (tests record instead of showing a modal box);
+// returns the previous one. An empty reporter restores the message box.
+ErrorReporter setErrorReporter(ErrorReporter reporter);
+
+// The message as the box shows it: a full stop is appended when the last
+// character sorts after '.', so "Done." or "Wait -" get none.
+QString errorBoxText(const QString& message);
+
+// Shows the message under the application's title through the current reporter.
+void reportError(const QString& message);
+
+} // namespace loco

@@ -1,0 +1,27 @@
+#include "toolkit/handler_guard.h"
+
+#include "toolkit/error_box.h"
+
+#include <exception>
+
+namespace loco {
+
+void runGuarded(const std::function<void()>& handler) noexcept
+{
+    QString message;
+    try {
+        handler();
+        return;
+    } catch (const std::exception& e) {
+        message = QString::fromUtf8(e.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown error");
+    }
+    try {
+        reportError(message);
+    } catch (...) {
+        // A failing reporter must not take the program down either.
+    }
+}
+
+} // namespace loco

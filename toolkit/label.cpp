@@ -1,0 +1,58 @@
+#include "toolkit/label.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    // Labels are opaque: they fill with their colour, by default their parent's.
+    setAutoFillBackground(true);
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    fitText();
+}
+
+void Label::setText(const QString& text)
+{
+    QLabel::setText(text);
+    fitText();
+}
+
+void Label::fitText()
+{
+    if (!autoSize_ || wordWrap())
+        return;
+    const QFontMetrics metrics = fontMetrics();
+    // An italic face leans past its advance; leave room for the last letter.
+    const int lean = font().italic() ? metrics.height() / 4 : 0;
+    const int width = metrics.horizontalAdvance(text()) + lean;
+    const int right = geometry().right();
+    resize(width, metrics.height());
+    if (alignment() & Qt::AlignRight)
+        move(right - width + 1, y());
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitText();
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports clicks. With autoSize (the default) it fits its text
+// whenever the text or font changes, keeping its left edge, or its right edge
+// when right-aligned.
+class Label : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+    void setText(const QString& text);
+
+signals:
+    void clicked();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitText();
+
+    bool autoSize_ = true;
+    bool pressed_ = false;
+};

@@ -1,0 +1,59 @@
+#include "toolkit/panel.h"
+
+#include "toolkit/bevel_painter.h"
+#include "toolkit/definition.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Panel::Panel(QWidget* parent) : QWidget(parent)
+{
+    // Panels have a colour of their own, the button face, unless defined otherwise.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, loco::colorFromDefinition(QStringLiteral("btnface")));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Panel::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+void Panel::setBevelOuter(const QString& bevel)
+{
+    bevelOuter_ = bevel;
+    update();
+}
+
+void Panel::setBevelInner(const QString& bevel)
+{
+    bevelInner_ = bevel;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QRect r = rect();
+    r = loco::drawBevel(painter, r, bevelOuter_, palette());
+    r = loco::drawBevel(painter, r, bevelInner_, palette());
+    if (!caption_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(r, Qt::AlignCenter, caption_);
+    }
+}
+
+void Panel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+// A plain container with an optional centred caption and classic bevels;
+// it reports clicks, so a panel can serve as a button.
+class Panel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QString bevelOuter READ bevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(QString bevelInner READ bevelInner WRITE setBevelInner)
+
+public:
+    explicit Panel(QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // "raised", "lowered" or "none"
+    QString bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(const QString& bevel);
+    QString bevelInner() const { return bevelInner_; }
+    void setBevelInner(const QString& bevel);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    QString bevelOuter_ = QStringLiteral("raised");
+    QString bevelInner_ = QStringLiteral("none");
+    bool pressed_ = false;
+};

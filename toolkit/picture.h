@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture box. An embedded picture (a resource path in `source`) is decoded
+// when the box is first painted; a picture file is decoded when loaded.
+// Without a picture the box is an invisible area that still takes clicks.
+class Picture : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+
+public:
+    explicit Picture(QWidget* parent = nullptr);
+
+    QString source() const { return source_; }
+    void setSource(const QString& resourcePath);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+
+    // Reads and decodes a JPEG file now (a drive-letter path is mapped onto
+    // this machine). Throws loco::Error when the file cannot be read or
+    // decoded; the picture shown so far then stays.
+    void loadFromFile(const QString& path);
+
+    // The decoded picture (decoding an embedded one if not done yet).
+    QImage image() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setImage(QImage image);
+    QSize decodeBox() const;
+
+    QString source_;
+    bool stretch_ = false;
+    bool pressed_ = false;
+    mutable bool sourceDecoded_ = true;
+    mutable QImage image_;
+    QPixmap scaled_;
+};

@@ -1,0 +1,85 @@
+#include "toolkit/radio_group.h"
+
+#include <QEvent>
+#include <QRadioButton>
+
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {}
+
+void RadioGroup::setItems(const QStringList& items)
+{
+    items_ = items;
+    itemIndex_ = -1;
+    rebuild();
+}
+
+void RadioGroup::setColumns(int columns)
+{
+    columns_ = qMax(1, columns);
+    arrange();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index < -1 || index >= buttons_.size())
+        index = -1;
+    itemIndex_ = index;
+    for (int i = 0; i < buttons_.size(); ++i) {
+        QRadioButton* b = buttons_[i];
+        // Exclusivity would forbid unchecking the last checked item.
+        b->setAutoExclusive(false);
+        b->setChecked(i == index);
+        b->setAutoExclusive(true);
+    }
+}
+
+void RadioGroup::userSelected(int index)
+{
+    if (index == itemIndex_)
+        return;
+    itemIndex_ = index;
+    emit clicked();
+}
+
+void RadioGroup::rebuild()
+{
+    qDeleteAll(buttons_);
+    buttons_.clear();
+    for (int i = 0; i < items_.size(); ++i) {
+        auto* b = new QRadioButton(items_[i], this);
+        b->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
+        connect(b, &QRadioButton::clicked, this, [this, i] { userSelected(i); });
+        buttons_.append(b);
+        b->show();
+    }
+    arrange();
+}
+
+// Items fill the columns top to bottom, evenly spread below the caption,
+// as the classic radio group lays them out.
+void RadioGroup::arrange()
+{
+    if (buttons_.isEmpty())
+        return;
+    const int perColumn = (int(buttons_.size()) + columns_ - 1) / columns_;
+    const int textHeight = fontMetrics().height();
+    const int buttonWidth = (width() - 10) / columns_;
+    const int free = height() - textHeight - 5;
+    const int buttonHeight = qMax(1, free / perColumn);
+    const int topMargin = textHeight + 1 + (free % perColumn) / 2;
+    for (int i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setGeometry((i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin,
+                                 buttonWidth, buttonHeight);
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    arrange();
+}
+
+void RadioGroup::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        arrange();
+}
