@@ -2,36 +2,41 @@
 
 #include "calculators/core/calculator_form.h"
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-// A calculator window stand-in: entries hold given texts, and every read and
-// every change is recorded in order.
+// A calculator window stand-in: entries hold given texts (reading any other
+// control throws std::out_of_range); reads and changes are recorded in order.
 class RecordingForm : public loco::CalculatorForm {
 public:
     using Texts = std::map<std::string, std::string, std::less<>>;
 
-    explicit RecordingForm(Texts entries) : entries_(std::move(entries)) {}
+    RecordingForm(Texts entries, const Texts& replacements = {}) : entries_(std::move(entries))
+    {
+        for (const auto& [control, text] : replacements)
+            entries_.insert_or_assign(control, text);
+    }
 
-    // Throws std::out_of_range for a control that is not an entry.
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, const std::string& text) override;
-    void setVisible(std::string_view control, bool visible) override;
+    std::string text(std::string_view control) const override
+    {
+        reads.emplace_back(control);
+        return entries_.at(std::string(control));
+    }
+    void setText(std::string_view control, const std::string& text) override
+    {
+        changes.push_back(std::string(control) + "=" + text);
+        written.insert_or_assign(std::string(control), text);
+    }
+    void setVisible(std::string_view control, bool visible) override
+    {
+        changes.push_back((visible ? "show " : "hide ") + std::string(control));
+    }
 
-    const std::vector<std::string>& reads() const { return reads_; }
-    // "Control=text", "show Control" and "hide Control", in order.
-    const std::vector<std::string>& changes() const { return changes_; }
-    // Last text written into each control.
-    const Texts& written() const { return written_; }
+    mutable std::vector<std::string> reads;
+    std::vector<std::string> changes; // "Control=text", "show Control", "hide Control"
+    Texts written;                    // last text of each control written
 
 private:
     Texts entries_;
-    mutable std::vector<std::string> reads_;
-    std::vector<std::string> changes_;
-    Texts written_;
 };
-
-// Entry texts with some of them replaced.
-RecordingForm::Texts withEntries(RecordingForm::Texts texts, const RecordingForm::Texts& replacements);
