@@ -17,7 +17,7 @@ bool isTextInput(const QWidget* w)
         || qobject_cast<const QAbstractScrollArea*>(w);
 }
 
-void applyColors(QWidget* w)
+void applyWidgetColors(QWidget* w)
 {
     const QVariant background = w->property("color");
     const QVariant text = w->property("textColor");
@@ -47,12 +47,20 @@ void applyColors(QWidget* w)
     w->setPalette(palette);
 }
 
-void applyOne(QWidget* w)
+void applyFont(QWidget* w)
 {
-    applyColors(w);
     const QVariant font = w->property("textFont");
     if (font.isValid())
         w->setFont(fontFromDefinition(font.toString()));
+}
+
+// Parents first, so that children's own attributes win over inherited ones.
+template <typename Apply>
+void applyToTree(QWidget* root, Apply apply)
+{
+    apply(root);
+    for (QWidget* w : root->findChildren<QWidget*>())
+        apply(w);
 }
 
 } // namespace
@@ -78,12 +86,20 @@ QColor colorFromDefinition(const QString& name)
     return QColor::fromString(key);
 }
 
+void applyColors(QWidget* root)
+{
+    applyToTree(root, applyWidgetColors);
+}
+
+void applyFonts(QWidget* root)
+{
+    applyToTree(root, applyFont);
+}
+
 void applyDefinition(QWidget* root)
 {
-    // Parents first, so that children's own attributes win over inherited ones.
-    applyOne(root);
-    for (QWidget* w : root->findChildren<QWidget*>())
-        applyOne(w);
+    applyColors(root);
+    applyFonts(root);
 }
 
 } // namespace loco

@@ -13,6 +13,10 @@ namespace loco {
 //   textColor  colour of the control's text
 //   textFont   "Face,height,styles" (see fontFromDefinition)
 void applyDefinition(QWidget* root);
+// The same in two halves: colours are cheap, while every distinct font costs
+// a font file to load, so windows apply fonts only when first shown.
+void applyColors(QWidget* root);
+void applyFonts(QWidget* root);
 
 // Colour names of the definitions, system colours included.
 QColor colorFromDefinition(const QString& name);

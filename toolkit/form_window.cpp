@@ -36,7 +36,7 @@ void FormWindow::finishDefinition()
         form->setProperty("color", QStringLiteral("btnface"));
     if (!form->property("textFont").isValid())
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
-    loco::applyDefinition(form);
+    loco::applyColors(form);
 
     const QRect outer = form->geometry();
     QSize client(outer.width() - 2 * kFrameBorder, outer.height() - 2 * kFrameBorder - kCaptionHeight);
@@ -59,6 +59,14 @@ void FormWindow::finishDefinition()
     } else {
         move(outer.topLeft());
     }
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    // Polishing runs once, on first showing, before the controls polish.
+    if (event->type() == QEvent::Polish)
+        loco::applyFonts(content_);
+    return QWidget::event(event);
 }
 
 void FormWindow::showModeless()

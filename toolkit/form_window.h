@@ -30,6 +30,7 @@ public:
 protected:
     // Called by a window's constructor after setupUi(content()).
     void finishDefinition();
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -23,7 +23,7 @@ void Label::setText(const QString& text)
 
 void Label::fitText()
 {
-    if (!autoSize_ || wordWrap())
+    if (!autoSize_ || wordWrap() || !testAttribute(Qt::WA_WState_Polished))
         return;
     const QFontMetrics metrics = fontMetrics();
     // An italic face leans past its advance; leave room for the last letter.
@@ -33,6 +33,14 @@ void Label::fitText()
     resize(width, metrics.height());
     if (alignment() & Qt::AlignRight)
         move(right - width + 1, y());
+}
+
+bool Label::event(QEvent* event)
+{
+    const bool handled = QLabel::event(event);
+    if (event->type() == QEvent::Polish)
+        fitText();
+    return handled;
 }
 
 void Label::changeEvent(QEvent* event)

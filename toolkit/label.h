@@ -4,7 +4,8 @@
 
 // A label that reports clicks. With autoSize (the default) it fits its text
 // whenever the text or font changes, keeping its left edge, or its right edge
-// when right-aligned.
+// when right-aligned. Measuring waits until the label is first polished, so
+// windows that are created hidden load no fonts for their labels.
 class Label : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -20,6 +21,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

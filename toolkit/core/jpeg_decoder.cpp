@@ -126,16 +126,14 @@ private:
         return false;
     }
 
-    // The smallest n/8 scale that still covers the box; only when the picture
-    // is at least twice the box, since smaller reductions gain little.
+    // The smallest n/8 scale that still covers the box: fewer pixels to
+    // decode and to shrink afterwards, with no loss the box could show.
     void chooseScale(int boxWidth, int boxHeight)
     {
         if (boxWidth <= 0 || boxHeight <= 0)
             return;
         const auto boxW = static_cast<std::uint64_t>(boxWidth);
         const auto boxH = static_cast<std::uint64_t>(boxHeight);
-        if (cinfo_.image_width < 2 * boxW || cinfo_.image_height < 2 * boxH)
-            return;
         cinfo_.scale_denom = 8;
         for (unsigned n = 1; n <= 8; ++n) {
             cinfo_.scale_num = n;

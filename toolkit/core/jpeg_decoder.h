@@ -35,9 +35,8 @@ struct JpegLimits {
 };
 
 // Decodes a whole JPEG held in memory. When boxWidth and boxHeight are both
-// positive and the picture is at least twice the box in both directions, it is
-// decoded at the smallest DCT scale (n/8, n = 1..8) whose output still covers
-// the box, so the caller only ever shrinks the result.
+// positive, it is decoded at the smallest DCT scale (n/8, n = 1..8) whose
+// output still covers the box, so the caller only ever shrinks the result.
 //
 // Grayscale, YCbCr and RGB pictures are supported, and CMYK/YCCK ones in the
 // Adobe convention (inverted ink values) that photo editors write.

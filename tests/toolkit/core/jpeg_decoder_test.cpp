@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{4, 3, kRed}, {12, 3, kGreen}, {4, 9, kBlue}, {12, 9, kWhite}}},
         GoodCase{"three_eighths", "quadrants_baseline.jpg", 20, 5, 24, 18, {}},
         GoodCase{"half_when_exactly_twice", "gray.jpg", 32, 24, 32, 24, {{8, 12, 0x282828}, {24, 12, 0xc8c8c8}}},
-        GoodCase{"full_when_not_twice", "quadrants_baseline.jpg", 33, 24, 64, 48, {}},
+        GoodCase{"five_eighths_just_over_half", "quadrants_baseline.jpg", 33, 24, 40, 30, {}},
+        GoodCase{"full_when_box_is_larger", "quadrants_baseline.jpg", 65, 40, 64, 48, {}},
         GoodCase{"full_when_only_width_given", "quadrants_baseline.jpg", 8, 0, 64, 48, {}},
         // libjpeg rounds scaled sizes up: 100/8 gives 13, 75/2 gives 38.
         GoodCase{"odd_size_eighth_rounds_up", "odd_100x75.jpg", 13, 10, 13, 10, {{6, 5, kGreen}}},
