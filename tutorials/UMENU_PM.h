@@ -4,10 +4,14 @@
 
 #include <memory>
 
+class QRadioButton;
+
 namespace Ui {
 class TPM;
 }
 
+// The preventive-maintenance tutorial: the user picks one of thirty
+// maintenance types and reads its procedure beside its picture.
 class TPM : public FormWindow {
     Q_OBJECT
 
@@ -15,6 +19,45 @@ public:
     explicit TPM(QWidget* parent = nullptr);
     ~TPM() override;
 
+    // The selection step of maintenance type 1 ... 30.
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+    void RadioButton6Click();
+    void RadioButton7Click();
+    void RadioButton8Click();
+    void RadioButton9Click();
+    void RadioButton10Click();
+    void RadioButton11Click();
+    void RadioButton12Click();
+    void RadioButton13Click();
+    void RadioButton14Click();
+    void RadioButton15Click();
+    void RadioButton16Click();
+    void RadioButton17Click();
+    void RadioButton18Click();
+    void RadioButton19Click();
+    void RadioButton20Click();
+    void RadioButton21Click();
+    void RadioButton22Click();
+    void RadioButton23Click();
+    void RadioButton24Click();
+    void RadioButton25Click();
+    void RadioButton26Click();
+    void RadioButton27Click();
+    void RadioButton28Click();
+    void RadioButton29Click();
+    void RadioButton30Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
 private:
+    QRadioButton* choice(int type) const;
+    void connectChoice(int type);
+    void selectType(int type);
+
     std::unique_ptr<Ui::TPM> ui;
 };
