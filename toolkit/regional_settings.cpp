@@ -9,6 +9,18 @@ namespace {
 
 char separator = '.';
 
+// The numeric locale as the C library chooses it. Qt reads the same
+// variables, but only once per process, so a change would go unseen.
+QLocale numericLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return QLocale(QString::fromLatin1(value));
+    }
+    return QLocale::system();
+}
+
 class LocaleChangeWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -36,7 +48,7 @@ void setDecimalSeparator(char value)
 
 void readRegionalSettings()
 {
-    const QString point = QLocale::system().decimalPoint();
+    const QString point = numericLocale().decimalPoint();
     // The calculators read single-byte text: a separator outside ASCII cannot
     // be typed into them, so such a locale keeps the point.
     separator = point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
