@@ -8,12 +8,18 @@ namespace Ui {
 class Tgayrem;
 }
 
+// The brake-force window: rigging ratio, cylinder force, block force and the
+// braking percentages of the full and the empty car with their verdicts.
 class Tgayrem : public FormWindow {
     Q_OBJECT
 
 public:
     explicit Tgayrem(QWidget* parent = nullptr);
     ~Tgayrem() override;
+
+    void BitBtn1Click();
+    void Button1Click();
+    void Button2Click();
 
 private:
     std::unique_ptr<Ui::Tgayrem> ui;

@@ -8,12 +8,21 @@ namespace Ui {
 class Tumurrem;
 }
 
+// The brake-block lifetime window: wear volumes and the lifetime in days and
+// hours; it opens the brake-force window and the thickness notice.
 class Tumurrem : public FormWindow {
     Q_OBJECT
 
 public:
     explicit Tumurrem(QWidget* parent = nullptr);
     ~Tumurrem() override;
+
+    void FormCreate();
+    void Button1Click();
+    void Button3Click();
+    void Button2Click();
+    void CheckBox2Click();
+    void Edit5Change();
 
 private:
     std::unique_ptr<Ui::Tumurrem> ui;

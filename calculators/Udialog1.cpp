@@ -1,11 +1,20 @@
 #include "calculators/Udialog1.h"
 
+#include "toolkit/handler_guard.h"
 #include "ui_Udialog1.h"
+
+using loco::connectHandler;
 
 TDIALOG1::TDIALOG1(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDIALOG1>())
 {
     ui->setupUi(content());
     finishDefinition();
+    connectHandler(ui->OKBtn, &QPushButton::clicked, this, &TDIALOG1::OKBtnClick);
 }
 
 TDIALOG1::~TDIALOG1() = default;
+
+void TDIALOG1::OKBtnClick()
+{
+    close();
+}
