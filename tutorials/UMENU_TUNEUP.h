@@ -2,12 +2,20 @@
 
 #include "toolkit/form_window.h"
 
+#include <array>
 #include <memory>
 
+class RadioGroup;
+class QString;
+namespace loco {
+struct TuneupTutorial;
+}
 namespace Ui {
 class TTUNEUP;
 }
 
+// The tune-up tutorial: a component button enables its radio groups, an item
+// is picked, and "PROSES" writes that item's tutorial and loads its picture.
 class TTUNEUP : public FormWindow {
     Q_OBJECT
 
@@ -15,6 +23,26 @@ public:
     explicit TTUNEUP(QWidget* parent = nullptr);
     ~TTUNEUP() override;
 
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+    void RadioGroup4Click();
+    void RadioGroup5Click();
+    void RadioGroup6Click();
+    void RadioGroup7Click();
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void Button3Click();
+
 private:
+    std::array<RadioGroup*, 7> groups() const;
+    std::array<RadioGroup*, 5> governorGroups() const;
+    void showPrompt(const QString& prompt);
+    void governorChosen(RadioGroup* chosen);
+    void writeTutorial(const loco::TuneupTutorial& tutorial);
+
     std::unique_ptr<Ui::TTUNEUP> ui;
 };

@@ -1,0 +1,454 @@
+#include "shell/Umenu1.h"
+#include "shell/window_refs.h"
+#include "tests/support/error_recorder.h"
+#include "tests/support/windows_fixture.h"
+#include "toolkit/drive_path.h"
+#include "toolkit/jpeg_image.h"
+#include "toolkit/memo_box.h"
+#include "toolkit/picture.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/rich_text_box.h"
+#include "tutorials/UMENU_TUNEUP.h"
+#include "tutorials/table_resources.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <ostream>
+#include <jpeglib.h>
+#include <jerror.h>
+
+// Readable failure messages for text comparisons.
+void PrintTo(const QString& s, std::ostream* out)
+{
+    *out << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+const QString kPressProses = QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. "
+                                            "jika tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
+const QString kUlangiPrompt = QStringLiteral("Silahkan pilih jenis komponen mesin yang akan ditune-up");
+const QStringList kCreationPrompt{QStringLiteral("Silahkan pilih dahulu jenis "),
+                                  QStringLiteral("komponen yang akan di tune-up")};
+
+constexpr int kValve = 1, kGovernor = 2, kInjector = 3;
+
+// The component button that enables radio group g.
+int buttonFor(int group)
+{
+    return group == 1 ? kValve : group == 2 ? kInjector : kGovernor;
+}
+
+QImage pictureFile(const std::string& path, QSize box)
+{
+    QFile file(loco::localPath(QString::fromStdString(path)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    return loco::decodeJpegImage(file.readAll(), box);
+}
+
+class TuneupWindowTest : public WindowsTest {
+protected:
+    void SetUp() override
+    {
+        WindowsTest::SetUp();
+        TUNEUP->showModeless();
+    }
+    void TearDown() override
+    {
+        loco::setDriveRoot({});
+        WindowsTest::TearDown();
+    }
+
+    QPushButton* button(int n) { return control<QPushButton>(TUNEUP, qPrintable(QStringLiteral("BitBtn%1").arg(n))); }
+    RadioGroup* group(int g) { return control<RadioGroup>(TUNEUP, qPrintable(QStringLiteral("RadioGroup%1").arg(g))); }
+    RichTextBox* prompt() { return control<RichTextBox>(TUNEUP, "RichEdit2"); }
+    RichTextBox* text() { return control<RichTextBox>(TUNEUP, "RichEdit1"); }
+    MemoBox* intro() { return control<MemoBox>(TUNEUP, "Memo1"); }
+    Picture* picture() { return control<Picture>(TUNEUP, "Image3"); }
+
+    void pressComponent(int n) { click(button(n)); }
+    // A radio item takes clicks on its mark and caption only, so click the
+    // mark rather than the middle of the item's row.
+    void pick(int g, int item)
+    {
+        QRadioButton* b = group(g)->button(item);
+        ASSERT_NE(b, nullptr);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    void proses() { click(control(TUNEUP, "SpeedButton2")); }
+    void ulangi() { click(control(TUNEUP, "SpeedButton1")); }
+    void show(int g, int item)
+    {
+        pressComponent(buttonFor(g));
+        pick(g, item);
+        proses();
+    }
+
+    QString enabledButtons()
+    {
+        QString s;
+        for (int n = 1; n <= 3; ++n)
+            s += button(n)->isEnabled() ? QChar(u'0' + n) : QChar(u'-');
+        return s;
+    }
+    QString enabledGroups()
+    {
+        QString s;
+        for (int g = 1; g <= 7; ++g)
+            s += group(g)->isEnabled() ? QChar(u'0' + g) : QChar(u'-');
+        return s;
+    }
+    bool nothingSelected()
+    {
+        for (int g = 1; g <= 7; ++g)
+            if (group(g)->itemIndex() != -1)
+                return false;
+        return true;
+    }
+    QStringList tutorialLines(const loco::TuneupTutorial& t)
+    {
+        QStringList lines{QString::fromStdString(t.title)};
+        for (const std::string& l : t.lines)
+            lines << QString::fromStdString(l);
+        return lines;
+    }
+
+    void expectResetState()
+    {
+        EXPECT_EQ(enabledButtons(), QStringLiteral("123"));
+        EXPECT_EQ(enabledGroups(), QStringLiteral("-------"));
+        EXPECT_TRUE(nothingSelected());
+        EXPECT_EQ(prompt()->lines(), QStringList{kUlangiPrompt});
+        EXPECT_EQ(text()->lineCount(), 0);
+        EXPECT_TRUE(intro()->isVisible());
+        EXPECT_FALSE(picture()->isVisible());
+    }
+};
+
+TEST_F(TuneupWindowTest, StartsWithTheIntroductionAndNothingToSelect)
+{
+    EXPECT_EQ(TUNEUP->windowTitle(), QStringLiteral("s"));
+    EXPECT_EQ(enabledButtons(), QStringLiteral("123"));
+    EXPECT_EQ(enabledGroups(), QStringLiteral("-------"));
+    EXPECT_EQ(prompt()->lines(), kCreationPrompt);
+    EXPECT_FALSE(prompt()->isEnabled());
+    EXPECT_TRUE(intro()->isVisible());
+    EXPECT_EQ(text()->lineCount(), 0);
+    EXPECT_TRUE(picture()->isVisible());
+    EXPECT_TRUE(picture()->image().isNull());
+    EXPECT_FALSE(control<Picture>(TUNEUP, "Image2")->image().isNull());
+
+    // Leading and trailing blanks of the definition's lines must survive.
+    const QStringList lines = intro()->lines();
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_EQ(lines[0], QStringLiteral("       "));
+    EXPECT_EQ(lines[1], QStringLiteral("        Pada setiap mesin yang telah diperbaiki atau dipakai, akan dilakukan "
+                                       "proses tune-up untuk "));
+    EXPECT_EQ(lines[4], QStringLiteral("        valve"));
+    EXPECT_EQ(lines[7], QString());
+    EXPECT_EQ(lines[12], QStringLiteral("        idle dan hight speed"));
+    EXPECT_EQ(lines[15], QStringLiteral("mempermudah"));
+    EXPECT_EQ(lines[17], QString());
+
+    pick(1, 0);
+    pick(3, 0);
+    EXPECT_TRUE(nothingSelected());
+    EXPECT_EQ(prompt()->lines(), kCreationPrompt);
+}
+
+TEST_F(TuneupWindowTest, ProsesWithNothingSelectedOnlyHidesTheIntroduction)
+{
+    proses();
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_TRUE(text()->isVisible());
+    EXPECT_EQ(text()->lineCount(), 0);
+    EXPECT_EQ(prompt()->lines(), kCreationPrompt);
+    EXPECT_EQ(enabledButtons(), QStringLiteral("123"));
+    EXPECT_TRUE(picture()->isVisible());
+}
+
+struct ComponentCase {
+    const char* name;
+    int button;
+    const char* buttons; // enabled component buttons afterwards
+    const char* groups;  // enabled radio groups afterwards
+    const char* prompt;
+    int group; // where an item is then picked
+};
+
+class ComponentTest : public TuneupWindowTest, public testing::WithParamInterface<ComponentCase> {};
+
+TEST_P(ComponentTest, EnablesItsGroupsUntilUlangiResetsEverything)
+{
+    const ComponentCase& c = GetParam();
+    pressComponent(c.button);
+    EXPECT_EQ(enabledButtons(), QLatin1String(c.buttons));
+    EXPECT_EQ(enabledGroups(), QLatin1String(c.groups));
+    EXPECT_EQ(prompt()->lines(), QStringList{QString::fromUtf8(c.prompt)});
+
+    // The other components stay out of reach until "ULANGI".
+    for (int n = 1; n <= 3; ++n)
+        if (n != c.button)
+            pressComponent(n);
+    EXPECT_EQ(enabledButtons(), QLatin1String(c.buttons));
+
+    pick(c.group, 0);
+    EXPECT_EQ(group(c.group)->itemIndex(), 0);
+    EXPECT_EQ(prompt()->lines(), QStringList{kPressProses});
+
+    ulangi();
+    expectResetState();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, ComponentTest,
+    testing::Values(
+        ComponentCase{"Valve", kValve, "1--", "1------", "Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)", 1},
+        ComponentCase{"Injector", kInjector, "--3", "-2-----",
+                      "Silahkan pilih jenis dari injektor yang akan disetel(tune-up)", 2},
+        ComponentCase{"Governor", kGovernor, "-2-", "--34567",
+                      "Silahkan pilih jenis dari governor yang akan disetel(tune-up)", 5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class GovernorGroupTest : public TuneupWindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(GovernorGroupTest, ChoosingAGroupLocksOutTheOtherFourUntilGovernorIsPressedAgain)
+{
+    const int g = GetParam();
+    pressComponent(kGovernor);
+    const int last = int(group(g)->items().size()) - 1;
+    pick(g, last);
+    QString expected = QStringLiteral("--34567");
+    for (int other = 3; other <= 7; ++other)
+        if (other != g)
+            expected[other - 1] = u'-';
+    EXPECT_EQ(enabledGroups(), expected);
+    EXPECT_EQ(prompt()->lines(), QStringList{kPressProses});
+
+    pick(g, 0);
+    EXPECT_EQ(group(g)->itemIndex(), 0);
+    EXPECT_EQ(enabledGroups(), expected);
+
+    proses();
+    pressComponent(kGovernor);
+    EXPECT_EQ(enabledGroups(), QStringLiteral("--34567"));
+    EXPECT_TRUE(nothingSelected());
+    EXPECT_EQ(text()->lineCount(), 0);
+    EXPECT_FALSE(picture()->isVisible());
+    EXPECT_FALSE(intro()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, GovernorGroupTest, testing::Range(3, 8),
+                         [](const auto& info) { return "RadioGroup" + std::to_string(info.param); });
+
+// Every item must lead to its own tutorial: the groups' items and the table
+// have to agree in order and number.
+TEST_F(TuneupWindowTest, EveryItemHasATutorialAndEveryTutorialAnItem)
+{
+    const loco::TuneupTable& table = loco::tuneupTable();
+    for (int g = 1; g <= 7; ++g) {
+        const int items = int(group(g)->items().size());
+        for (int i = 0; i < items; ++i)
+            EXPECT_NE(table.find(g, i), nullptr) << "group " << g << " item " << i;
+        EXPECT_EQ(table.find(g, items), nullptr) << "group " << g;
+    }
+}
+
+class TutorialTest : public TuneupWindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(TutorialTest, ProsesWritesTheSelectedTutorialAndItsPicture)
+{
+    const loco::TuneupTutorial& t = loco::tuneupTable().at(GetParam());
+    const int g = t.choice.group;
+    show(g, t.choice.item);
+
+    EXPECT_FALSE(intro()->isVisible());
+    ASSERT_EQ(text()->lines(), tutorialLines(t));
+    for (int i = 0; i < text()->lineCount(); ++i) {
+        EXPECT_NEAR(text()->lineFontSize(i), 12.0, 0.01) << "line " << i;
+        EXPECT_NEAR(text()->lineFirstLineIndent(i), i == 0 ? 1.0 : 10.0, 0.01) << "line " << i;
+    }
+    if (t.picture) {
+        EXPECT_TRUE(picture()->isVisible());
+        EXPECT_EQ(picture()->image(), pictureFile(*t.picture, picture()->size()));
+    } else {
+        // A fresh window: the valve and injector buttons leave the empty box
+        // visible, the governor button hides it.
+        EXPECT_EQ(picture()->isVisible(), g <= 2);
+        EXPECT_TRUE(picture()->image().isNull());
+    }
+    // "PROSES" changes nothing but the text and the picture.
+    EXPECT_EQ(group(g)->itemIndex(), t.choice.item);
+    EXPECT_EQ(prompt()->lines(), QStringList{kPressProses});
+    EXPECT_EQ(enabledButtons().count(u'-'), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTutorials, TutorialTest, testing::Range(1, loco::TuneupTable::size + 1),
+                         [](const auto& info) { return "Tutorial" + std::to_string(info.param); });
+
+// A tutorial without a picture that directly follows one with a picture in
+// the same group.
+const loco::TuneupTutorial& tutorialWithoutPictureAfterOneWith()
+{
+    const auto& all = loco::tuneupTable().tutorials();
+    for (std::size_t n = 1; n < all.size(); ++n)
+        if (!all[n].picture && all[n - 1].picture && all[n].choice.group == all[n - 1].choice.group)
+            return all[n];
+    throw std::logic_error("no such tutorial");
+}
+
+TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)
+{
+    const loco::TuneupTutorial& bare = tutorialWithoutPictureAfterOneWith();
+    const int g = bare.choice.group;
+    show(g, bare.choice.item - 1);
+    const QImage before = picture()->image();
+    ASSERT_FALSE(before.isNull());
+
+    pick(g, bare.choice.item);
+    proses();
+    EXPECT_EQ(text()->line(0), QString::fromStdString(bare.title));
+    EXPECT_TRUE(picture()->isVisible());
+    EXPECT_EQ(picture()->image().cacheKey(), before.cacheKey());
+
+    // After "ULANGI" the box is hidden, so the default picture shows.
+    ulangi();
+    show(g, bare.choice.item);
+    EXPECT_EQ(text()->line(0), QString::fromStdString(bare.title));
+    EXPECT_FALSE(picture()->isVisible());
+}
+
+TEST_F(TuneupWindowTest, UlangiAfterAShownTutorialRestoresTheStart)
+{
+    show(1, 0);
+    ulangi();
+    expectResetState();
+    EXPECT_FALSE(picture()->image().isNull()) << "the hidden box keeps its picture";
+
+    show(2, 0);
+    EXPECT_EQ(text()->line(0), QString::fromStdString(loco::tuneupTable().find(2, 0)->title));
+    EXPECT_TRUE(picture()->isVisible());
+}
+
+TEST_F(TuneupWindowTest, TextTypedIntoTheIntroductionStaysForTheRun)
+{
+    intro()->setFocus();
+    intro()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(intro(), "catatan montir");
+    show(1, 1);
+    ulangi();
+    EXPECT_TRUE(intro()->isVisible());
+    EXPECT_TRUE(intro()->toPlainText().endsWith(QStringLiteral("catatan montir")));
+    EXPECT_TRUE(intro()->toPlainText().startsWith(QStringLiteral("       \n        Pada setiap mesin")));
+}
+
+TEST_F(TuneupWindowTest, ClickingTheSelectedItemAgainRunsNothing)
+{
+    pressComponent(kValve);
+    pick(1, 1);
+    pressComponent(kValve);
+    const QStringList valvePrompt = prompt()->lines();
+    pick(1, 1);
+    EXPECT_EQ(prompt()->lines(), valvePrompt);
+    pick(1, 0);
+    EXPECT_EQ(prompt()->lines(), QStringList{kPressProses});
+}
+
+TEST_F(TuneupWindowTest, SelesaiHidesTheWindowAndTheMenuBringsItBackUnchanged)
+{
+    pressComponent(kGovernor);
+    pick(6, 2);
+    proses();
+    const QStringList shown = text()->lines();
+
+    click(control(TUNEUP, "Button3"));
+    EXPECT_FALSE(TUNEUP->isVisible());
+    menu1->show();
+    click(control(menu1, "SpeedButton2"));
+    EXPECT_TRUE(TUNEUP->isVisible());
+    EXPECT_EQ(text()->lines(), shown);
+    EXPECT_EQ(group(6)->itemIndex(), 2);
+    EXPECT_EQ(enabledGroups(), QStringLiteral("-----6-"));
+    EXPECT_EQ(enabledButtons(), QStringLiteral("-2-"));
+}
+
+TEST_F(TuneupWindowTest, SelesaiIsReachedByScrolling)
+{
+    QWidget* selesai = control(TUNEUP, "Button3");
+    const QPoint inContent = selesai->mapTo(TUNEUP->content(), QPoint(0, 0));
+    EXPECT_GT(inContent.y() + selesai->height(), TUNEUP->height());
+    EXPECT_GE(TUNEUP->content()->minimumHeight(), inContent.y() + selesai->height());
+}
+
+struct PictureFailure {
+    const char* name;
+    QByteArray fileBytes; // empty: no file at all
+    QString (*message)(const QString& path);
+};
+
+class PictureFailureTest : public TuneupWindowTest, public testing::WithParamInterface<PictureFailure> {};
+
+TEST_P(PictureFailureTest, TextStandsThePictureStaysAndTheWindowGoesOn)
+{
+    const loco::TuneupTutorial& first = *loco::tuneupTable().find(1, 0);
+    const loco::TuneupTutorial& second = *loco::tuneupTable().find(1, 1);
+    show(1, 0);
+    const QImage before = picture()->image();
+    ASSERT_FALSE(before.isNull());
+
+    QTemporaryDir root;
+    loco::setDriveRoot(root.path());
+    const QString path = loco::localPath(QString::fromStdString(*second.picture));
+    if (!GetParam().fileBytes.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(GetParam().fileBytes);
+    }
+
+    {
+        ErrorRecorder errors;
+        pick(1, 1);
+        proses();
+        EXPECT_EQ(errors.texts, QStringList{GetParam().message(path)});
+        EXPECT_EQ(errors.captions, QStringList{QCoreApplication::applicationName()});
+    }
+    EXPECT_EQ(text()->lines(), tutorialLines(second));
+    EXPECT_TRUE(picture()->isVisible());
+    EXPECT_EQ(picture()->image().cacheKey(), before.cacheKey());
+
+    // Hidden by "ULANGI", the box stays hidden when the next load fails.
+    ulangi();
+    {
+        ErrorRecorder errors;
+        show(1, 1);
+        EXPECT_EQ(errors.texts.size(), 1);
+    }
+    EXPECT_FALSE(picture()->isVisible());
+
+    loco::setDriveRoot({});
+    pick(1, 0);
+    proses();
+    EXPECT_EQ(text()->line(0), QString::fromStdString(first.title));
+    EXPECT_TRUE(picture()->isVisible());
+    EXPECT_EQ(picture()->image(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, PictureFailureTest,
+    testing::Values(PictureFailure{"MissingFolder", {},
+                                   [](const QString& path) {
+                                       return QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                                           .arg(path);
+                                   }},
+                    PictureFailure{"NotAJpeg", QByteArrayLiteral("GIF89a, not a photo"),
+                                   [](const QString&) { return QStringLiteral("JPEG error #%1.").arg(JERR_NO_SOI); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
