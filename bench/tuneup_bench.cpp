@@ -1,0 +1,147 @@
+// "PROSES" of the tune-up window on a tutorial with an 800 x 600 picture,
+// painted into its box, and the picture path alone against Qt's reader:
+// decoding at a reduced DCT scale has to pay off against decoding in full.
+
+#include "toolkit/application.h"
+#include "toolkit/drive_path.h"
+#include "toolkit/jpeg_image.h"
+#include "toolkit/picture.h"
+#include "toolkit/radio_group.h"
+#include "tutorials/UMENU_TUNEUP.h"
+#include "tutorials/table_resources.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr double kProsesBudgetMs = 16.0;
+constexpr double kFullDecodeMinRatio = 3.0;
+constexpr int kRepetitions = 15;
+
+struct Median {
+    double realMs = 0;
+    double cpuMs = 0;
+};
+
+// Keeps the medians of every benchmark while printing as usual.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, Median> medians;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.aggregate_name == "median")
+                medians[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+QImage smoothToBox(const QImage& image, QSize box)
+{
+    return image.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Process CPU time counts the helper threads of Qt's smooth scaling too, and
+// unlike real time it does not grow when other programs share the cores.
+void configure(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime()
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    loco::setUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+
+    TTUNEUP window;
+    window.show();
+    auto* picture = window.findChild<Picture*>(QStringLiteral("Image3"));
+    // The 2-valve tutorial: first item of the valve group.
+    window.BitBtn1Click();
+    window.findChild<RadioGroup*>(QStringLiteral("RadioGroup1"))->setItemIndex(0);
+    const loco::TuneupTutorial& tutorial = *loco::tuneupTable().find(1, 0);
+    QFile file(loco::localPath(QString::fromStdString(tutorial.picture.value())));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    const QSize box = picture->size();
+    const QSize full = loco::decodeJpegImage(bytes).size();
+    std::printf("picture %dx%d, box %dx%d\n", full.width(), full.height(), box.width(), box.height());
+
+    configure(benchmark::RegisterBenchmark("proses_and_paint", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            window.SpeedButton2Click();
+            benchmark::DoNotOptimize(picture->grab());
+        }
+    }));
+    configure(benchmark::RegisterBenchmark("ours_reduced_decode_then_scale", [&](benchmark::State& state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(smoothToBox(loco::decodeJpegImage(bytes, box), box));
+    }));
+    configure(benchmark::RegisterBenchmark("qt_reader_scaled_size", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            QImageReader reader(&buffer, "jpeg");
+            reader.setScaledSize(box);
+            benchmark::DoNotOptimize(reader.read());
+        }
+    }));
+    configure(benchmark::RegisterBenchmark("full_decode_then_scale", [&](benchmark::State& state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(smoothToBox(loco::decodeJpegImage(bytes), box));
+    }));
+
+    MedianReporter reporter;
+    try {
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    benchmark::Shutdown();
+
+    const auto median = [&](const char* name) { return reporter.medians[name]; };
+    const Median proses = median("proses_and_paint");
+    const Median ours = median("ours_reduced_decode_then_scale");
+    const Median qtReader = median("qt_reader_scaled_size");
+    const Median fullDecode = median("full_decode_then_scale");
+    if (proses.realMs <= 0 || ours.cpuMs <= 0 || qtReader.cpuMs <= 0 || fullDecode.cpuMs <= 0)
+        return 0; // a filter left some out: nothing to compare
+
+    bool ok = true;
+    const auto check = [&ok](bool pass, const char* what) {
+        std::printf("%s %s\n", pass ? "ok  " : "FAIL", what);
+        ok = ok && pass;
+    };
+    std::printf("median PROSES with painting: %.2f ms real, %.2f ms CPU (budget %.0f ms)\n", proses.realMs,
+                proses.cpuMs, kProsesBudgetMs);
+    std::printf("QImageReader with scaled size / ours: %.2f CPU, %.2f real\n", qtReader.cpuMs / ours.cpuMs,
+                qtReader.realMs / ours.realMs);
+    std::printf("full decode + scale / ours: %.2f CPU, %.2f real\n", fullDecode.cpuMs / ours.cpuMs,
+                fullDecode.realMs / ours.realMs);
+    check(proses.realMs <= kProsesBudgetMs, "PROSES within budget");
+    check(ours.cpuMs <= qtReader.cpuMs, "no slower than QImageReader with scaled size");
+    check(fullDecode.cpuMs >= kFullDecodeMinRatio * ours.cpuMs, "at least 3x faster than full decode + scale");
+    return ok ? 0 : 1;
+}
