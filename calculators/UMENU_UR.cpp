@@ -9,12 +9,16 @@
 #include "toolkit/regional_settings.h"
 #include "ui_UMENU_UR.h"
 
+#include <limits>
+
 using loco::connectHandler;
 
 Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tumurrem>())
 {
     ui->setupUi(content());
     finishDefinition();
+    // Like every entry, the speed list takes a text of any length.
+    ui->ComboBox1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     FormCreate();
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
