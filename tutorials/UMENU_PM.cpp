@@ -1,5 +1,6 @@
 #include "tutorials/UMENU_PM.h"
 
+#include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "tutorials/table_resources.h"
 #include "ui_UMENU_PM.h"
@@ -13,7 +14,7 @@ namespace {
 
 using loco::MaintenanceTable;
 
-constexpr std::array<QRadioButton* Ui_TPM::*, MaintenanceTable::size> kChoices{
+constexpr std::array<QRadioButton* Ui::TPM::*, MaintenanceTable::size> kChoices{
     &Ui::TPM::RadioButton1, &Ui::TPM::RadioButton2, &Ui::TPM::RadioButton3, &Ui::TPM::RadioButton4, &Ui::TPM::RadioButton5,
     &Ui::TPM::RadioButton6, &Ui::TPM::RadioButton7, &Ui::TPM::RadioButton8, &Ui::TPM::RadioButton9, &Ui::TPM::RadioButton10,
     &Ui::TPM::RadioButton11, &Ui::TPM::RadioButton12, &Ui::TPM::RadioButton13, &Ui::TPM::RadioButton14, &Ui::TPM::RadioButton15,
@@ -55,6 +56,17 @@ const QStringList& introduction()
     return lines;
 }
 
+// The definition colours a caption alike in every state, but the choices
+// and buttons that the flow disables must look unavailable.
+void greyWhenDisabled(QWidget* control, const QString& colour)
+{
+    QPalette palette = control->palette();
+    const QColor grey = loco::colorFromDefinition(colour);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    control->setPalette(palette);
+}
+
 } // namespace
 
 using loco::connectHandler;
@@ -66,6 +78,9 @@ TPM::TPM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TPM>())
     for (int type = 1; type <= MaintenanceTable::size; ++type)
         choice(type)->setText(QString::fromStdString(loco::maintenanceTable().at(type).caption));
     ui->RichEdit1->setLines(introduction());
+    greyWhenDisabled(ui->GroupBox1, QStringLiteral("gray"));
+    for (QPushButton* button : {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3})
+        greyWhenDisabled(button, QStringLiteral("silver"));
 
     for (int type = 1; type <= MaintenanceTable::size; ++type)
         connectChoice(type);

@@ -134,6 +134,7 @@ struct ChoiceRow {
     int type;
     const char* prompt;
 };
+void PrintTo(const ChoiceRow& row, std::ostream* out) { *out << row.name; }
 
 class ChoosingAType : public MaintenanceWindowTest, public testing::WithParamInterface<ChoiceRow> {};
 
@@ -258,6 +259,7 @@ struct BrokenPictureRow {
     bool folder;         // whether the maintenance folder exists
     int jpegError;       // 0: the file cannot be opened
 };
+void PrintTo(const BrokenPictureRow& row, std::ostream* out) { *out << row.name; }
 
 class BrokenPicture : public MaintenanceWindowTest, public testing::WithParamInterface<BrokenPictureRow> {
 protected:
