@@ -1,11 +1,74 @@
 #include "calculators/UMENU_DM.h"
 
+#include "calculators/core/engine_power.h"
+#include "calculators/window_form.h"
+#include "toolkit/handler_guard.h"
+#include "toolkit/regional_settings.h"
 #include "ui_UMENU_DM.h"
+
+using loco::connectHandler;
+
+namespace {
+
+// A disabled control only refuses input here: it keeps the colours of an
+// enabled one, so the results and the explanation stay easy to read.
+void keepEnabledLook(QWidget* root)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        QPalette palette = w->palette();
+        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+                                QPalette::Button, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        w->setPalette(palette);
+    }
+}
+
+} // namespace
 
 TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
+    keepEnabledLook(ui->GroupBox2);
+    keepEnabledLook(ui->Memo2);
+    // The lists read exactly what was typed: no completion that would turn
+    // a typed "1" into the item "12".
+    ui->ComboBox1->setCompleter(nullptr);
+    ui->ComboBox2->setCompleter(nullptr);
+    ui->ComboBox1->lineEdit()->setMaxLength(ui->edit11->maxLength());
+    ui->ComboBox2->lineEdit()->setMaxLength(ui->edit11->maxLength());
+    connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
+    connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
+    connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);
 }
 
 TDM::~TDM() = default;
+
+void TDM::Button1Click()
+{
+    WindowForm form(this);
+    loco::computeEnginePower(form, loco::decimalSeparator());
+}
+
+void TDM::Button3Click()
+{
+    ui->edit11->clear();
+    ui->edit12->clear();
+    ui->edit13->clear();
+    ui->edit14->clear();
+    // No item stays chosen, so picking any item afterwards fills the text again.
+    ui->ComboBox1->setCurrentIndex(-1);
+    ui->ComboBox2->setCurrentIndex(-1);
+    ui->edit18->clear();
+    ui->Memo1->setVisible(false);
+    ui->Edit21->setVisible(false);
+    ui->Edit25->setVisible(false);
+    ui->Memo2->setVisible(true);
+}
+
+void TDM::Button2Click()
+{
+    close();
+}

@@ -8,12 +8,18 @@ namespace Ui {
 class TDM;
 }
 
+// The engine power window: swept volume, torque, effective power and specific
+// fuel consumption of a diesel engine, with a short conclusion.
 class TDM : public FormWindow {
     Q_OBJECT
 
 public:
     explicit TDM(QWidget* parent = nullptr);
     ~TDM() override;
+
+    void Button1Click();
+    void Button3Click();
+    void Button2Click();
 
 private:
     std::unique_ptr<Ui::TDM> ui;
