@@ -37,6 +37,7 @@ TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
     // a typed "1" into the item "12".
     ui->ComboBox1->setCompleter(nullptr);
     ui->ComboBox2->setCompleter(nullptr);
+    // Like the edits, the lists take texts of any length.
     ui->ComboBox1->lineEdit()->setMaxLength(ui->edit11->maxLength());
     ui->ComboBox2->lineEdit()->setMaxLength(ui->edit11->maxLength());
     connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
