@@ -3,7 +3,6 @@
 #include "tests/calculators/calculator_window_driver.h"
 #include "tests/calculators/fill_in_layout.h"
 #include "tests/support/error_recorder.h"
-#include "toolkit/memo_box.h"
 #include "toolkit/rich_text_box.h"
 
 namespace {
@@ -101,8 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ZeroEmptyLoad", {{"Edit23", "0"}}, "Floating point division by zero.",
                     {{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
                      {"Edit19jwb", "67,06"}},
-                    {{"Edit6", "67,06"}, {"Edit8", "memuaskan"}}},
-        FailureCase{"HugeEntry", {{"Edit17", "1E400"}}, "Floating point overflow.", {}, {}}),
+                    {{"Edit6", "67,06"}, {"Edit8", "memuaskan"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BrakeForceWindowTest, AFailureAfterAConclusionLeavesItInView)
@@ -151,17 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
                     VerdictCase{"Hundred", "100,00", "100,00", "kurang memuaskan", "memuaskan"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BrakeForceWindowTest, SlackAdjusterBeyondTheBrakingForceGivesNegativePercentages)
-{
-    window.type("Edit21", "4000");
-    window.press("BitBtn1");
-    EXPECT_EQ(state(), startWith({{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "-3805,07"},
-                                  {"Edit19jwb", "-9,59"}, {"Edit20jwb", "-10,72"}},
-                                 {{"Edit5", "-10,72"}, {"Edit6", "-9,59"}, {"Edit7", "kurang memuaskan"},
-                                  {"Edit8", "kurang memuaskan"}},
-                                 true));
-}
-
 TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedConclusion)
 {
     window.press("BitBtn1");
@@ -194,39 +181,6 @@ TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedC
                                  {{"Edit5", "74,92"}, {"Edit6", "134,11"}, {"Edit7", "memuaskan"},
                                   {"Edit8", "kurang memuaskan"}},
                                  true));
-}
-
-TEST_F(BrakeForceWindowTest, FinishHidesTheWindowWithItsContents)
-{
-    window.type("Edit20", "90");
-    window.press("BitBtn1");
-    const QStringList computed = state();
-    window.press("Button2");
-    EXPECT_FALSE(gayrem->isVisible());
-    gayrem->showModeless();
-    EXPECT_EQ(window.text("Edit20"), QStringLiteral("90"));
-    EXPECT_EQ(state(), computed);
-}
-
-TEST_F(BrakeForceWindowTest, TextsAreExactToTheBlank)
-{
-    const QString blanks[] = {QString(11, QLatin1Char(' ')), QString(23, QLatin1Char(' ')),
-                              QString(25, QLatin1Char(' '))};
-    EXPECT_EQ(control<RichTextBox>(gayrem, "RichEdit1")->lines(),
-              (QStringList{"Kesimpulan :",
-                           blanks[0] + "perbandingan antara besarnya gaya tekan bidur abar pada roda dengan berat "
-                                       "beban roda adalah" + blanks[0],
-                           blanks[1] + "pada keadaan kereta kosong =" + blanks[2] + "%, yang berarti"
-                               + QString(61, QLatin1Char(' ')),
-                           blanks[1] + "pada keadaan kereta penuh   =" + blanks[2] + "%, yang berarti"
-                               + QString(66, QLatin1Char(' ')),
-                           QString(8, QLatin1Char(' '))}));
-    EXPECT_EQ(control<MemoBox>(gayrem, "Memo2")->lines(),
-              (QStringList{"Peraturan Internasional dari UIC (Union Internationale des Chemins), menerapkan faktor "
-                           "penting dalam ",
-                           "pengereman berupa presentase pengereman, yaitu :",
-                           "    keadaan kosong : Persentase tekanan bidur abar =100% ",
-                           "    keadaan penuh   : Persentase tekanan bidur abar =80% ", ""}));
 }
 
 TEST_F(BrakeForceWindowTest, EachFillInReadsAsPartOfItsSentence)
