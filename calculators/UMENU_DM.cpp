@@ -33,13 +33,6 @@ TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
     finishDefinition();
     keepEnabledLook(ui->GroupBox2);
     keepEnabledLook(ui->Memo2);
-    // The lists read exactly what was typed: no completion that would turn
-    // a typed "1" into the item "12".
-    ui->ComboBox1->setCompleter(nullptr);
-    ui->ComboBox2->setCompleter(nullptr);
-    // Like the edits, the lists take texts of any length.
-    ui->ComboBox1->lineEdit()->setMaxLength(ui->edit11->maxLength());
-    ui->ComboBox2->lineEdit()->setMaxLength(ui->edit11->maxLength());
     connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);

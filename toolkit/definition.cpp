@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
+#include <limits>
 
 namespace loco {
 namespace {
@@ -96,9 +97,21 @@ void applyFonts(QWidget* root)
     applyToTree(root, applyFont);
 }
 
+void applyEntryDefaults(QWidget* root)
+{
+    for (QLineEdit* edit : root->findChildren<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
+        list->setInsertPolicy(QComboBox::NoInsert);
+        if (list->isEditable())
+            list->setCompleter(nullptr);
+    }
+}
+
 void applyDefinition(QWidget* root)
 {
     applyColors(root);
+    applyEntryDefaults(root);
     applyFonts(root);
 }
 

@@ -16,6 +16,10 @@ void applyDefinition(QWidget* root);
 // The same in two halves: colours are cheap, while every distinct font costs
 // a font file to load, so windows apply fonts only when first shown.
 void applyColors(QWidget* root);
+
+// The classic entries' behaviour: edits take text of any length, and typed
+// lists read exactly what was typed (no completion, no new items).
+void applyEntryDefaults(QWidget* root);
 void applyFonts(QWidget* root);
 
 // Colour names of the definitions, system colours included.

@@ -37,6 +37,7 @@ void FormWindow::finishDefinition()
     if (!form->property("textFont").isValid())
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
     loco::applyColors(form);
+    loco::applyEntryDefaults(form);
 
     const QRect outer = form->geometry();
     QSize client(outer.width() - 2 * kFrameBorder, outer.height() - 2 * kFrameBorder - kCaptionHeight);
