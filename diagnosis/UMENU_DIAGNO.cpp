@@ -1,11 +1,139 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 
+#include "diagnosis/knowledge_resources.h"
+#include "toolkit/definition.h"
+#include "toolkit/handler_guard.h"
 #include "ui_UMENU_DIAGNO.h"
+
+#include <QPushButton>
+
+#include <string_view>
+#include <variant>
+
+using loco::connectHandler;
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int closingPointSize = 12;
+
+} // namespace
 
 Tdiagno::Tdiagno(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tdiagno>())
 {
     ui->setupUi(content());
     finishDefinition();
+    // The definition gives the buttons one caption colour for every state;
+    // a disabled button still has to look unpressable.
+    for (QPushButton* button : {ui->BITBTN1, ui->BITBTN2, ui->BitBtn8, ui->BitBtn7, ui->BitBtn3, ui->BitBtn4}) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, loco::colorFromDefinition(QStringLiteral("silver")));
+        button->setPalette(palette);
+    }
+    FormCreate();
+    connectHandler(ui->RadioGroup1, &RadioGroup::clicked, this, &Tdiagno::RadioGroup1Click);
+    connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &Tdiagno::BitBtn8Click);
+    connectHandler(ui->BITBTN1, &QPushButton::clicked, this, &Tdiagno::BITBTN1Click);
+    connectHandler(ui->BITBTN2, &QPushButton::clicked, this, &Tdiagno::BITBTN2Click);
+    connectHandler(ui->BitBtn7, &QPushButton::clicked, this, &Tdiagno::BitBtn7Click);
+    connectHandler(ui->BitBtn4, &QPushButton::clicked, this, &Tdiagno::BitBtn4Click);
 }
 
 Tdiagno::~Tdiagno() = default;
+
+void Tdiagno::FormCreate()
+{
+    ui->BITBTN1->setEnabled(false);
+    ui->BITBTN2->setEnabled(false);
+}
+
+void Tdiagno::RadioGroup1Click()
+{
+    ui->BitBtn8->setVisible(true);
+    ui->RichEdit2->setLine(0, QString());
+    ui->BitBtn8->setEnabled(true);
+    ui->RichEdit1->clearLines();
+    ui->BitBtn7->setVisible(true);
+    ui->BITBTN1->setEnabled(false);
+    ui->BITBTN2->setEnabled(false);
+    ui->RichEdit2->setLine(0, QStringLiteral("silahkan tekan tombol mulai untuk mendiagnosis "));
+}
+
+void Tdiagno::BitBtn8Click()
+{
+    ui->BitBtn7->setVisible(false);
+    ui->BITBTN1->setEnabled(true);
+    ui->BITBTN2->setEnabled(true);
+    ui->BitBtn8->setEnabled(false);
+    ui->BITBTN1->setVisible(true);
+    ui->BITBTN2->setVisible(true);
+    ui->BitBtn8->setVisible(false);
+    ui->RichEdit2->setLine(0, fromUtf8(loco::embeddedKnowledge().systems.startQuestion(ui->RadioGroup1->itemIndex())));
+    ui->RadioGroup1->setEnabled(false);
+    ui->BitBtn7->setVisible(true);
+}
+
+void Tdiagno::BITBTN1Click()
+{
+    answer(loco::Answer::Ya);
+}
+
+void Tdiagno::BITBTN2Click()
+{
+    answer(loco::Answer::Tidak);
+}
+
+void Tdiagno::BitBtn7Click()
+{
+    if (ui->RadioGroup1->itemIndex() != -1) {
+        ui->RadioGroup1->setItemIndex(-1);
+        ui->RadioGroup1->setEnabled(true);
+        ui->RichEdit1->setVisible(false);
+    }
+    ui->BitBtn8->setVisible(false);
+    ui->BitBtn7->setVisible(true);
+    ui->RichEdit2->setLine(0, QStringLiteral("silahkan pilih jenis kerusakan yang akan didiagnosis yach?"));
+}
+
+void Tdiagno::BitBtn4Click()
+{
+    close();
+}
+
+// The question shown and the selected system are the whole state: the
+// knowledge base says what this answer leads to, and the window shows it.
+void Tdiagno::answer(loco::Answer answer)
+{
+    const loco::Step step = loco::embeddedKnowledge().systems.answer(
+        ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
+    if (const auto* next = std::get_if<loco::NextQuestion>(&step)) {
+        ui->RichEdit2->setLine(0, fromUtf8(next->text));
+    } else if (const auto* conclusion = std::get_if<loco::Conclusion>(&step)) {
+        writeConclusion(conclusion->pointSize, {fromUtf8(conclusion->heading), fromUtf8(conclusion->cause)});
+    } else if (const auto* closing = std::get_if<loco::ClosingText>(&step)) {
+        QStringList lines;
+        for (const std::string& line : closing->lines)
+            lines << fromUtf8(line);
+        writeConclusion(closingPointSize, lines);
+    }
+}
+
+void Tdiagno::writeConclusion(int pointSize, const QStringList& lines)
+{
+    ui->RichEdit2->setLine(0, QStringLiteral("lihat hasil diagnosa "));
+    ui->RichEdit1->setVisible(true);
+    ui->BITBTN1->setEnabled(false);
+    ui->BITBTN2->setEnabled(false);
+    ui->RichEdit1->setAppendFontSize(pointSize);
+    ui->RichEdit1->setAppendFirstLineIndent(2);
+    ui->RichEdit1->appendLine(QStringLiteral("HASIL DIAGNOSA: "));
+    ui->RichEdit1->setAppendFirstLineIndent(12);
+    ui->RichEdit1->appendLine(QString());
+    ui->RichEdit1->setAppendFirstLineIndent(12);
+    for (const QString& line : lines)
+        ui->RichEdit1->appendLine(line);
+}

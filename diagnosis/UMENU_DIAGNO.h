@@ -1,6 +1,9 @@
 #pragma once
 
+#include "diagnosis/core/knowledge_base.h"
 #include "toolkit/form_window.h"
+
+#include <QStringList>
 
 #include <memory>
 
@@ -8,6 +11,9 @@ namespace Ui {
 class Tdiagno;
 }
 
+// The diagnosis dialogue: the user picks a system, presses "Mulai" and
+// answers YA or TIDAK until a conclusion is written. The dialogue's state is
+// what the controls show; the knowledge bases decide every step.
 class Tdiagno : public FormWindow {
     Q_OBJECT
 
@@ -15,6 +21,17 @@ public:
     explicit Tdiagno(QWidget* parent = nullptr);
     ~Tdiagno() override;
 
+    void FormCreate();
+    void RadioGroup1Click();
+    void BitBtn8Click();
+    void BITBTN1Click();
+    void BITBTN2Click();
+    void BitBtn7Click();
+    void BitBtn4Click();
+
 private:
+    void answer(loco::Answer answer);
+    void writeConclusion(int pointSize, const QStringList& lines);
+
     std::unique_ptr<Ui::Tdiagno> ui;
 };

@@ -1,0 +1,144 @@
+// One answer in the diagnosis window, with its controls updated (and
+// repainted where named so), and reading all six knowledge bases from the
+// embedded data. Budgets are checked on CPU time: the real time of so short
+// a run mostly measures how busy the machine is.
+
+#include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/knowledge_resources.h"
+#include "toolkit/application.h"
+#include "toolkit/radio_group.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr double kAnswerBudgetMs = 0.2;
+constexpr double kLoadBudgetMs = 2.0;
+constexpr double kFrameBudgetMs = 16.0;
+constexpr int kRepetitions = 15;
+// The brake system is one chain of sixteen questions: fifteen TIDAK answers
+// show the next question, the sixteenth writes the closing text.
+constexpr int kBrakes = 5;
+constexpr int kNextQuestions = 15;
+
+struct Median {
+    double realMs = 0;
+    double cpuMs = 0;
+};
+
+// Keeps the medians of every benchmark while printing as usual.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, Median> medians;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.aggregate_name == "median")
+                medians[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void configure(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+}
+
+// Starts the brake dialogue as the user does: choose the system, "Mulai".
+void startBrakes(Tdiagno& window)
+{
+    window.BitBtn7Click();
+    window.findChild<RadioGroup*>(QStringLiteral("RadioGroup1"))->setItemIndex(kBrakes);
+    window.RadioGroup1Click();
+    window.BitBtn8Click();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    loco::setUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+
+    // Registers the knowledge resources and keeps the first parse out of the timing.
+    if (!loco::embeddedKnowledge().failures.empty()) {
+        std::fprintf(stderr, "%s\n", loco::embeddedKnowledge().failures.front().c_str());
+        return 1;
+    }
+
+    Tdiagno window;
+    window.show();
+    startBrakes(window);
+
+    configure(benchmark::RegisterBenchmark("tidak_next_question", [&](benchmark::State& state) {
+        int shown = 0;
+        for (auto _ : state) {
+            if (shown == kNextQuestions) {
+                state.PauseTiming();
+                startBrakes(window);
+                shown = 0;
+                state.ResumeTiming();
+            }
+            window.BITBTN2Click();
+            QCoreApplication::processEvents();
+            ++shown;
+        }
+    }));
+    // Writing a conclusion shows the results box for the first time since
+    // "Ulangi"; its first paint is measured on its own.
+    configure(benchmark::RegisterBenchmark("ya_conclusion", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            state.PauseTiming();
+            startBrakes(window);
+            state.ResumeTiming();
+            window.BITBTN1Click();
+            state.PauseTiming();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+    }));
+    configure(benchmark::RegisterBenchmark("ya_conclusion_painted", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            state.PauseTiming();
+            startBrakes(window);
+            state.ResumeTiming();
+            window.BITBTN1Click();
+            QCoreApplication::processEvents();
+        }
+    }));
+    configure(benchmark::RegisterBenchmark("load_all_knowledge", [](benchmark::State& state) {
+        for (auto _ : state)
+            for (const loco::System system : loco::allSystems)
+                benchmark::DoNotOptimize(loco::loadKnowledgeBase(loco::knowledgeResourcePath(system)));
+    }));
+
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    bool ok = true;
+    const auto check = [&](const char* name, double budgetMs) {
+        const auto it = reporter.medians.find(name);
+        if (it == reporter.medians.end())
+            return; // left out by a filter
+        const bool pass = it->second.cpuMs <= budgetMs;
+        std::printf("%s median %s: %.4f ms CPU, %.4f ms real (budget %.1f ms)\n", pass ? "ok  " : "FAIL", name,
+                    it->second.cpuMs, it->second.realMs, budgetMs);
+        ok = ok && pass;
+    };
+    check("tidak_next_question", kAnswerBudgetMs);
+    check("ya_conclusion", kAnswerBudgetMs);
+    check("ya_conclusion_painted", kFrameBudgetMs);
+    check("load_all_knowledge", kLoadBudgetMs);
+    return ok ? 0 : 1;
+}

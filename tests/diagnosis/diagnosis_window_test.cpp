@@ -1,0 +1,343 @@
+#include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/knowledge_resources.h"
+#include "shell/Umenu1.h"
+#include "shell/window_refs.h"
+#include "tests/support/windows_fixture.h"
+#include "toolkit/memo_box.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/rich_text_box.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+const QString startPrompt = QStringLiteral("silahkan pilih dahulu letak kerusakan yang akan didiagnosis");
+const QString chosenPrompt = QStringLiteral("silahkan tekan tombol mulai untuk mendiagnosis ");
+const QString resetPrompt = QStringLiteral("silahkan pilih jenis kerusakan yang akan didiagnosis yach?");
+const QString donePrompt = QStringLiteral("lihat hasil diagnosa ");
+const QString resultsTitle = QStringLiteral("HASIL DIAGNOSA: ");
+
+const QString E1 = QStringLiteral("APAKAH MESIN TIDAK MAU HIDUP");
+const QString E22 = QStringLiteral("APAKAH MESIN TIDAK BERPUTAR");
+const QString E42 = QStringLiteral("APAKAH KINERJA MESIN TIDAK NORMAL");
+const QString C1 = QStringLiteral("APAKAH AIR PENDINGIN BERKURANG");
+
+// Drives the window as a user does, through its controls.
+class DiagnosisWindowTest : public WindowsTest {
+protected:
+    void SetUp() override
+    {
+        WindowsTest::SetUp();
+        diagno->showModeless();
+    }
+
+    RadioGroup* systems() { return control<RadioGroup>(diagno, "RadioGroup1"); }
+    RichTextBox* questionBox() { return control<RichTextBox>(diagno, "RichEdit2"); }
+    RichTextBox* results() { return control<RichTextBox>(diagno, "RichEdit1"); }
+    QPushButton* button(const char* name) { return control<QPushButton>(diagno, name); }
+    QString question() { return questionBox()->line(0); }
+
+    void choose(int system)
+    {
+        QRadioButton* item = systems()->button(system);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+    }
+
+    // One letter a step: 0-5 choose a system, M "Mulai", Y "YA", T "TIDAK",
+    // U "Ulangi", I "Info ku", S "Selesai", O reopen from the main menu.
+    void play(const std::string& script)
+    {
+        for (const char step : script) {
+            switch (step) {
+            case 'M': click(button("BitBtn8")); break;
+            case 'Y': click(button("BITBTN1")); break;
+            case 'T': click(button("BITBTN2")); break;
+            case 'U': click(button("BitBtn7")); break;
+            case 'I': click(button("BitBtn3")); break;
+            case 'S': click(button("BitBtn4")); break;
+            case 'O':
+                menu1->showModeless();
+                click(control(menu1, "SpeedButton4"));
+                break;
+            default: choose(step - '0');
+            }
+        }
+    }
+
+    // Starts a fresh dialogue of one system, wherever the window stands.
+    void start(int system)
+    {
+        play("U");
+        play(std::to_string(system) + "M");
+    }
+};
+
+// What the user can see of the dialogue.
+struct View {
+    QString question;
+    int system;
+    bool systemsEnabled;
+    bool mulaiShown;
+    bool ulangiShown;
+    bool answersEnabled;
+    bool resultsShown;
+    int resultLines;
+
+    bool operator==(const View&) const = default;
+};
+
+void PrintTo(const View& v, std::ostream* out)
+{
+    *out << "[" << v.question.toStdString() << "] system " << v.system << (v.systemsEnabled ? " enabled" : " disabled")
+         << " mulai " << v.mulaiShown << " ulangi " << v.ulangiShown << " answers " << v.answersEnabled
+         << " results " << v.resultsShown << "/" << v.resultLines;
+}
+
+struct Transition {
+    const char* name;
+    std::string script;
+    View expected;
+    bool windowShown = true;
+};
+
+void PrintTo(const Transition& t, std::ostream* out)
+{
+    *out << t.name;
+}
+
+class DialogueStates : public DiagnosisWindowTest, public testing::WithParamInterface<Transition> {
+protected:
+    View view()
+    {
+        QWidget* form = diagno->content();
+        return View{question(),
+                    systems()->itemIndex(),
+                    systems()->isEnabled(),
+                    button("BitBtn8")->isVisibleTo(form) && button("BitBtn8")->isEnabled(),
+                    button("BitBtn7")->isVisibleTo(form) && button("BitBtn7")->isEnabled(),
+                    button("BITBTN1")->isEnabled() && button("BITBTN2")->isEnabled(),
+                    results()->isVisibleTo(form),
+                    results()->lineCount()};
+    }
+};
+
+TEST_P(DialogueStates, Reach)
+{
+    play(GetParam().script);
+    EXPECT_EQ(view(), GetParam().expected);
+    EXPECT_EQ(diagno->isVisible(), GetParam().windowShown);
+    // YA and TIDAK always go together.
+    EXPECT_EQ(button("BITBTN1")->isEnabled(), button("BITBTN2")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transitions, DialogueStates,
+    testing::Values(
+        Transition{"Start", "", {startPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"SystemChosen", "3", {chosenPrompt, 3, true, true, true, false, false, 0}},
+        Transition{"Questioning", "0M", {E1, 0, false, false, true, true, false, 0}},
+        Transition{"NextQuestion", "0MT", {E22, 0, false, false, true, true, false, 0}},
+        Transition{"Concluded", "0MYY", {donePrompt, 0, false, false, true, false, true, 4}},
+        Transition{"AnswersAfterConclusionDoNothing", "0MYYYT", {donePrompt, 0, false, false, true, false, true, 4}},
+        Transition{"AnotherSystemBeforeMulai", "31", {chosenPrompt, 1, true, true, true, false, false, 0}},
+        Transition{"MulaiStartsTheSystemSelectedLast", "31M", {C1, 1, false, false, true, true, false, 0}},
+        Transition{"UlangiAtStart", "U", {resetPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"UlangiWithSystemChosen", "2U", {resetPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"UlangiMidDialogueKeepsAnswersEnabled", "0MTU", {resetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{"AnswersAfterResetDoNothing", "0MTUYTY", {resetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{"ChoosingAfterResetDisablesAnswers", "0MTU4", {chosenPrompt, 4, true, true, true, false, false, 0}},
+        Transition{"UlangiAfterConclusionHidesResults", "0MYYU", {resetPrompt, -1, true, false, true, false, false, 4}},
+        Transition{"ChoosingClearsResults", "0MYYU5", {chosenPrompt, 5, true, true, true, false, false, 0}},
+        Transition{"SameSystemAgainAfterConclusion", "0MYYU0M", {E1, 0, false, false, true, true, false, 0}},
+        Transition{"InfoKuAtStart", "I", {startPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"InfoKuMidDialogue", "0MTI", {E22, 0, false, false, true, true, false, 0}},
+        Transition{"SelesaiHidesTheWindow", "0MTS", {E22, 0, false, false, true, true, false, 0}, false},
+        Transition{"ReopenedMidDialogueContinues", "0MTSOT", {E42, 0, false, false, true, true, false, 0}},
+        Transition{"ReopenedAfterConclusion", "0MYYSO", {donePrompt, 0, false, false, true, false, true, 4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)
+{
+    QWidget* memo = control(diagno, "Memo2");
+    QWidget* panel = memo->parentWidget();
+    const QPoint middle = results()->geometry().center();
+    EXPECT_TRUE(memo->isAncestorOf(panel->childAt(middle)) || panel->childAt(middle) == memo);
+    play("0MYY");
+    EXPECT_TRUE(results()->isAncestorOf(panel->childAt(middle)));
+    play("U");
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_FALSE(results()->isVisible());
+}
+
+TEST_F(DiagnosisWindowTest, StartsWithItsDefinedTexts)
+{
+    EXPECT_EQ(questionBox()->lines(), QStringList{startPrompt});
+    EXPECT_EQ(control<MemoBox>(diagno, "Memo2")->lines(),
+              (QStringList{"   ", "   Pendiagnosisan kerusakan ini adalah untuk ",
+                           "   mengetahui letak dari kerusakan dari gejala",
+                           "   gejala yang ditimbulkan oleh motor pengerak ",
+                           "   diesel dan Rem. Pencarian kerusakan ini di",
+                           "   klasifikasikan atau dikelompokan kedalam ",
+                           "   lima sistim pada mesin dan satu sistem pada Rem.",
+                           "   Tujuannya untuk pengklasifikasian gejala tersebut ",
+                           "   adalah untuk memudahkan dan mempercepat ",
+                           "   pencarian letak kerusakan pada lokomotif "}));
+    // The item index selects the knowledge base, so the captions must follow its order.
+    QStringList captions;
+    for (const std::string_view caption : loco::systemCaptions)
+        captions << QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+    EXPECT_EQ(systems()->items(), captions);
+}
+
+// Conclusions written out by hand, so that a slip in the data or in the
+// way the window writes them shows here.
+struct KnownConclusion {
+    const char* name;
+    int system;
+    std::string answers;
+    QStringList lines;
+    qreal pointSize;
+};
+
+void PrintTo(const KnownConclusion& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class KnownConclusions : public DiagnosisWindowTest, public testing::WithParamInterface<KnownConclusion> {};
+
+TEST_P(KnownConclusions, AreWrittenIntoTheResults)
+{
+    const KnownConclusion& c = GetParam();
+    start(c.system);
+    play(c.answers);
+    EXPECT_EQ(question(), donePrompt);
+    EXPECT_EQ(results()->lines(), c.lines);
+    for (int i = 0; i < results()->lineCount(); ++i)
+        EXPECT_EQ(results()->lineFontSize(i), c.pointSize) << "line " << i;
+}
+
+const QString EH1 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak mau hidup pada sistem "
+                                   "penggerak mesin diesel lokomotif disebabkan oleh :");
+const QString EH10 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan kinerja mesin tidak normal "
+                                    "sehingga terjadinya Denotasi  pada sistem penggerak mesin diesel lokomotif "
+                                    "disebabkan oleh :");
+const QString XH1 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin mengeluarkan asap berwarna "
+                                   "putih atau titam atau putih kehitam-hitaman pada mesin diesel  disebabkan oleh :");
+const QString BN1 = QStringLiteral("Maaf gangguan belum terdefinisi/belum dapat dikenali, Kemungkinan gangguan atau "
+                                   "kerusakan bukan pada sistem rem lokomotif.");
+
+INSTANTIATE_TEST_SUITE_P(
+    ByHand, KnownConclusions,
+    testing::Values(
+        KnownConclusion{"E2Battery", 0, "YY", {resultsTitle, "", EH1, " baterai lemah"}, 12},
+        KnownConclusion{"E63SmallerType", 0, "TTYTYY", {resultsTitle, "", EH10, " Kerusakan pada governor"}, 10},
+        KnownConclusion{"BN1AfterSixteenTidak", 5, std::string(16, 'T'), {resultsTitle, "", BN1}, 12},
+        KnownConclusion{"X15Ya", 4, "Y" + std::string(13, 'T') + "Y",
+                        {resultsTitle, "", XH1, "terdapatnya air dalam bahan bakar"}, 12}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every way through a system's dialogue: from the start question, each answer
+// that shows another question is followed, and each that ends the dialogue
+// is one ending.
+struct Ending {
+    std::string answers;
+    loco::Step step;
+};
+
+void collectEndings(const loco::KnowledgeSet& set, int system, std::string_view question, std::string& answers,
+                    std::vector<Ending>& endings)
+{
+    if (answers.size() > 300) {
+        ADD_FAILURE() << "no end after " << answers;
+        return;
+    }
+    for (const char letter : {'Y', 'T'}) {
+        answers.push_back(letter);
+        const loco::Step step = set.answer(system, question, letter == 'Y' ? loco::Answer::Ya : loco::Answer::Tidak);
+        if (const auto* next = std::get_if<loco::NextQuestion>(&step))
+            collectEndings(set, system, next->text, answers, endings);
+        else
+            endings.push_back({answers, step});
+        answers.pop_back();
+    }
+}
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// The results box after an ending; no lines for an answer without an outcome.
+struct Written {
+    QStringList lines;
+    qreal pointSize = 12;
+};
+
+Written written(const loco::Step& step)
+{
+    if (const auto* c = std::get_if<loco::Conclusion>(&step))
+        return {{resultsTitle, "", text(c->heading), text(c->cause)}, qreal(c->pointSize)};
+    Written w;
+    if (const auto* closing = std::get_if<loco::ClosingText>(&step)) {
+        w.lines << resultsTitle << "";
+        for (const std::string& line : closing->lines)
+            w.lines << text(line);
+    }
+    return w;
+}
+
+class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
+{
+    const int system = GetParam();
+    const loco::KnowledgeSet& set = loco::embeddedKnowledge().systems;
+    const std::string_view first = set.startQuestion(system);
+    ASSERT_FALSE(first.empty()) << "no knowledge for this system";
+    std::vector<Ending> endings;
+    std::string answers;
+    collectEndings(set, system, first, answers, endings);
+
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.answers);
+        start(system);
+        play(ending.answers.substr(0, ending.answers.size() - 1));
+        const QString asked = question();
+        play(ending.answers.substr(ending.answers.size() - 1));
+        const Written expected = written(ending.step);
+        if (expected.lines.isEmpty()) {
+            EXPECT_EQ(question(), asked);
+            EXPECT_TRUE(button("BITBTN1")->isEnabled());
+            EXPECT_FALSE(results()->isVisible());
+            EXPECT_EQ(results()->lineCount(), 0);
+        } else {
+            EXPECT_EQ(question(), donePrompt);
+            EXPECT_TRUE(results()->isVisible());
+            EXPECT_FALSE(button("BITBTN1")->isEnabled());
+            EXPECT_FALSE(button("BITBTN2")->isEnabled());
+            EXPECT_EQ(results()->lines(), expected.lines);
+            for (int i = 0; i < results()->lineCount(); ++i) {
+                EXPECT_EQ(results()->lineFontSize(i), expected.pointSize) << "line " << i;
+                EXPECT_NEAR(results()->lineFirstLineIndent(i), i == 0 ? 2 : 12, 0.5) << "line " << i;
+            }
+        }
+        if (HasFailure())
+            return; // the first broken dialogue says enough
+    }
+}
+
+const char* const systemNames[] = {"EngineDrive", "Cooling", "Lubrication", "Fuel", "Exhaust", "Brakes"};
+
+INSTANTIATE_TEST_SUITE_P(Systems, EveryDialogue, testing::Range(0, int(loco::systemCount)),
+                         [](const auto& info) { return std::string(systemNames[info.param]); });
+
+} // namespace
