@@ -2,37 +2,19 @@
 
 #include "calculators/core/engine_power.h"
 #include "calculators/window_form.h"
+#include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
 #include "ui_UMENU_DM.h"
 
 using loco::connectHandler;
 
-namespace {
-
-// A disabled control only refuses input here: it keeps the colours of an
-// enabled one, so the results and the explanation stay easy to read.
-void keepEnabledLook(QWidget* root)
-{
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        QPalette palette = w->palette();
-        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
-                                QPalette::Button, QPalette::ButtonText})
-            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-        w->setPalette(palette);
-    }
-}
-
-} // namespace
-
 TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
-    keepEnabledLook(ui->GroupBox2);
-    keepEnabledLook(ui->Memo2);
+    loco::keepEnabledLook(ui->GroupBox2);
+    loco::keepEnabledLook(ui->Memo2);
     connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);

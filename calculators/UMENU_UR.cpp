@@ -5,11 +5,10 @@
 #include "calculators/core/brake_block_lifetime.h"
 #include "calculators/window_form.h"
 #include "shell/window_refs.h"
+#include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
 #include "ui_UMENU_UR.h"
-
-#include <limits>
 
 using loco::connectHandler;
 
@@ -17,8 +16,8 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
 {
     ui->setupUi(content());
     finishDefinition();
-    // Like every entry, the speed list takes a text of any length.
-    ui->ComboBox1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // The results group is disabled as a whole: its fields refuse input but stay readable.
+    loco::keepEnabledLook(ui->GroupBox2);
     FormCreate();
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);

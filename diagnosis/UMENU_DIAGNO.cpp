@@ -27,13 +27,6 @@ Tdiagno::Tdiagno(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
 {
     ui->setupUi(content());
     finishDefinition();
-    // The definition gives the buttons one caption colour for every state;
-    // a disabled button still has to look unpressable.
-    for (QPushButton* button : {ui->BITBTN1, ui->BITBTN2, ui->BitBtn8, ui->BitBtn7, ui->BitBtn3, ui->BitBtn4}) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, loco::colorFromDefinition(QStringLiteral("silver")));
-        button->setPalette(palette);
-    }
     FormCreate();
     connectHandler(ui->RadioGroup1, &RadioGroup::clicked, this, &Tdiagno::RadioGroup1Click);
     connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &Tdiagno::BitBtn8Click);

@@ -18,6 +18,23 @@ bool isTextInput(const QWidget* w)
         || qobject_cast<const QAbstractScrollArea*>(w);
 }
 
+QPalette::ColorRole backgroundRole(const QWidget* w)
+{
+    if (isTextInput(w))
+        return QPalette::Base;
+    if (qobject_cast<const QAbstractButton*>(w))
+        return QPalette::Button;
+    return QPalette::Window;
+}
+
+// Disabled text fades halfway into its background, so that a control the
+// flow disables looks unavailable whatever its colours.
+QColor fadedInto(const QColor& text, const QColor& background)
+{
+    return QColor((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
+                  (text.blue() + background.blue()) / 2);
+}
+
 void applyWidgetColors(QWidget* w)
 {
     const QVariant background = w->property("color");
@@ -25,25 +42,25 @@ void applyWidgetColors(QWidget* w)
     if (!background.isValid() && !text.isValid())
         return;
     QPalette palette = w->palette();
+    const QPalette::ColorRole backRole = backgroundRole(w);
     if (background.isValid()) {
-        const QColor c = colorFromDefinition(background.toString());
-        if (isTextInput(w)) {
-            palette.setColor(QPalette::Base, c);
-        } else if (qobject_cast<QAbstractButton*>(w)) {
-            palette.setColor(QPalette::Button, c);
-        } else {
-            palette.setColor(QPalette::Window, c);
+        palette.setColor(backRole, colorFromDefinition(background.toString()));
+        if (backRole == QPalette::Window)
             w->setAutoFillBackground(true);
-        }
     }
     if (text.isValid()) {
         const QColor c = colorFromDefinition(text.toString());
+        const QColor faded = fadedInto(c, palette.color(QPalette::Active, backRole));
         // Text is the role of edit boxes; setting it on containers would
         // leak into the edits inside them, which keep their own colour.
+        QList<QPalette::ColorRole> roles{QPalette::WindowText, QPalette::ButtonText};
         if (isTextInput(w))
-            palette.setColor(QPalette::Text, c);
-        palette.setColor(QPalette::WindowText, c);
-        palette.setColor(QPalette::ButtonText, c);
+            roles << QPalette::Text;
+        for (const QPalette::ColorRole role : roles) {
+            palette.setColor(QPalette::Active, role, c);
+            palette.setColor(QPalette::Inactive, role, c);
+            palette.setColor(QPalette::Disabled, role, faded);
+        }
     }
     w->setPalette(palette);
 }
@@ -105,6 +122,19 @@ void applyEntryDefaults(QWidget* root)
         list->setInsertPolicy(QComboBox::NoInsert);
         if (list->isEditable())
             list->setCompleter(nullptr);
+    }
+}
+
+void keepEnabledLook(QWidget* container)
+{
+    QList<QWidget*> widgets = container->findChildren<QWidget*>();
+    widgets.prepend(container);
+    for (QWidget* w : widgets) {
+        QPalette palette = w->palette();
+        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+                                QPalette::Button, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        w->setPalette(palette);
     }
 }
 

@@ -25,7 +25,7 @@ constexpr std::array kSubstitutes{
     // Narrow, so that captions fit the boxes designed around the original.
     FaceSubstitute{"Westminster", "Liberation Sans Narrow", QFont::Normal},
     FaceSubstitute{"Chiller", "Z003", QFont::Normal},
-    FaceSubstitute{"Footlight MT Light", "P052", QFont::Normal},
+    FaceSubstitute{"Footlight MT Light", "Liberation Serif", QFont::Normal},
 };
 
 const FaceSubstitute* findSubstitute(const QString& face)

@@ -1,17 +1,39 @@
 // lokomotif-tour OUTDIR: builds the program's windows offscreen and writes a
 // picture of each into OUTDIR, named after the window, plus a few states.
 
+#include "calculators/UMENU_DM.h"
+#include "calculators/UMENU_Gayrem.h"
+#include "calculators/UMENU_UR.h"
+#include "calculators/Udialog1.h"
+#include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
+#include "toolkit/error_box.h"
 #include "toolkit/form_window.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/regional_settings.h"
+#include "tutorials/UMENU_PM.h"
+#include "tutorials/UMENU_TUNEUP.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTextStream>
 
 namespace {
+
+// Clicks a button or choice of a window by name, as the user would.
+void press(QWidget* window, const char* name)
+{
+    if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        button->click();
+    else
+        QTextStream(stderr) << "no button " << name << " in " << window->objectName() << '\n';
+}
 
 bool save(FormWindow* window, const QString& folder, const QString& name)
 {
@@ -43,14 +65,48 @@ int main(int argc, char* argv[])
         return 1;
     }
     loco::setUpApplication(app);
+    // The pictures show the windows as an Indonesian desktop has them.
+    loco::setDecimalSeparator(',');
+    bool ok = true;
+    // Nobody is there to close an error box: report it and fail instead.
+    loco::setErrorReporter([&ok](const QString&, const QString& text) {
+        QTextStream(stderr) << "error box: " << text << '\n';
+        ok = false;
+    });
     loco::createWindows();
 
-    bool ok = true;
     for (FormWindow* window : loco::windows())
         ok = save(window, folder, window->objectName()) && ok;
 
     awal_menu->Label3Click();
     ok = save(awal_menu, folder, QStringLiteral("awal_menu_help")) && ok;
+
+    // A few states of the tool windows along a typical use.
+    press(diagno, "RadioGroup1_item3");
+    ok = save(diagno, folder, QStringLiteral("diagno_system_chosen")) && ok;
+    press(diagno, "BitBtn8");
+    ok = save(diagno, folder, QStringLiteral("diagno_questioning")) && ok;
+    press(diagno, "BITBTN1");
+    ok = save(diagno, folder, QStringLiteral("diagno_concluded")) && ok;
+
+    press(PM, "RadioButton1");
+    press(PM, "BitBtn1");
+    ok = save(PM, folder, QStringLiteral("PM_procedure")) && ok;
+
+    press(TUNEUP, "BitBtn1");
+    press(TUNEUP, "RadioGroup1_item0");
+    press(TUNEUP, "SpeedButton2");
+    ok = save(TUNEUP, folder, QStringLiteral("TUNEUP_tutorial")) && ok;
+
+    press(DM, "Button1");
+    ok = save(DM, folder, QStringLiteral("DM_computed")) && ok;
+    press(gayrem, "BitBtn1");
+    ok = save(gayrem, folder, QStringLiteral("gayrem_computed")) && ok;
+    press(umurrem, "Button1");
+    ok = save(umurrem, folder, QStringLiteral("umurrem_computed")) && ok;
+    if (auto* minimum = umurrem->findChild<QLineEdit*>(QStringLiteral("Edit5")))
+        minimum->setText(QStringLiteral("60"));
+    ok = save(DIALOG1, folder, QStringLiteral("DIALOG1_notice")) && ok;
 
     loco::destroyWindows();
     return ok ? 0 : 1;

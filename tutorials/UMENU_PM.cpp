@@ -56,17 +56,6 @@ const QStringList& introduction()
     return lines;
 }
 
-// The definition colours a caption alike in every state, but the choices
-// and buttons that the flow disables must look unavailable.
-void greyWhenDisabled(QWidget* control, const QString& colour)
-{
-    QPalette palette = control->palette();
-    const QColor grey = loco::colorFromDefinition(colour);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
-    control->setPalette(palette);
-}
-
 } // namespace
 
 using loco::connectHandler;
@@ -78,9 +67,6 @@ TPM::TPM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TPM>())
     for (int type = 1; type <= MaintenanceTable::size; ++type)
         choice(type)->setText(QString::fromStdString(loco::maintenanceTable().at(type).caption));
     ui->RichEdit1->setLines(introduction());
-    greyWhenDisabled(ui->GroupBox1, QStringLiteral("gray"));
-    for (QPushButton* button : {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3})
-        greyWhenDisabled(button, QStringLiteral("silver"));
 
     for (int type = 1; type <= MaintenanceTable::size; ++type)
         connectChoice(type);

@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Faces, FontSubstituteTest,
                                          FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Chiller", "Z003"},
                                          FaceCase{"Comic Sans MS", "Comic Neue"},
                                          FaceCase{"Bookman Old Style", "URW Bookman"},
-                                         FaceCase{"Footlight MT Light", "P052"},
+                                         FaceCase{"Footlight MT Light", "Liberation Serif"},
                                          FaceCase{"Times New Roman", "Liberation Serif"},
                                          FaceCase{"MS Sans Serif", "Liberation Sans"}),
                          [](const auto& info) {

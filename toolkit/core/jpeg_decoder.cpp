@@ -126,8 +126,10 @@ private:
         return false;
     }
 
-    // The smallest n/8 scale that still covers the box: fewer pixels to
-    // decode and to shrink afterwards, with no loss the box could show.
+    // The smallest of libjpeg-turbo's fast reductions (1/8, 1/4, 1/2) that
+    // still covers the box, give or take a tenth that stretching hides. A
+    // reduced picture is only ever shrunk further, so the quicker integer
+    // transform and plain upsampling lose nothing that shows.
     void chooseScale(int boxWidth, int boxHeight)
     {
         if (boxWidth <= 0 || boxHeight <= 0)
@@ -135,11 +137,15 @@ private:
         const auto boxW = static_cast<std::uint64_t>(boxWidth);
         const auto boxH = static_cast<std::uint64_t>(boxHeight);
         cinfo_.scale_denom = 8;
-        for (unsigned n = 1; n <= 8; ++n) {
+        for (unsigned n : {1u, 2u, 4u, 8u}) {
             cinfo_.scale_num = n;
             jpeg_calc_output_dimensions(&cinfo_);
-            if (cinfo_.output_width >= boxW && cinfo_.output_height >= boxH)
-                return;
+            if (10 * cinfo_.output_width >= 9 * boxW && 10 * cinfo_.output_height >= 9 * boxH)
+                break;
+        }
+        if (cinfo_.scale_num < 8) {
+            cinfo_.dct_method = JDCT_IFAST;
+            cinfo_.do_fancy_upsampling = FALSE;
         }
     }
 

@@ -35,8 +35,9 @@ struct JpegLimits {
 };
 
 // Decodes a whole JPEG held in memory. When boxWidth and boxHeight are both
-// positive, it is decoded at the smallest DCT scale (n/8, n = 1..8) whose
-// output still covers the box, so the caller only ever shrinks the result.
+// positive, it is decoded at the smallest fast DCT scale (1/8, 1/4, 1/2 or
+// full) whose output covers at least nine tenths of the box each way, so the
+// caller only stretches the result a little, if at all.
 //
 // Grayscale, YCbCr and RGB pictures are supported, and CMYK/YCCK ones in the
 // Adobe convention (inverted ink values) that photo editors write.

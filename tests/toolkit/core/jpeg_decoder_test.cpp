@@ -73,14 +73,15 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"progressive", "quadrants_progressive.jpg", 0, 0, 64, 48, kQuadrants},
         GoodCase{"grayscale", "gray.jpg", 0, 0, 64, 48, {{16, 24, 0x282828}, {48, 24, 0xc8c8c8}}},
         GoodCase{"adobe_cmyk", "cmyk.jpg", 0, 0, 64, 48, {{16, 24, kRed}, {48, 24, kBlue}}},
-        // Reduced decodes: the smallest n/8 that still covers the box.
+        // Reduced decodes: the smallest of 1/8, 1/4, 1/2 that covers nine tenths of the box.
         GoodCase{"eighth_exactly_covers_box", "quadrants_baseline.jpg", 8, 6, 8, 6,
                  {{1, 1, kRed}, {6, 1, kGreen}, {1, 4, kBlue}, {6, 4, kWhite}}},
         GoodCase{"quarter_for_wider_box", "quadrants_progressive.jpg", 10, 6, 16, 12,
                  {{4, 3, kRed}, {12, 3, kGreen}, {4, 9, kBlue}, {12, 9, kWhite}}},
-        GoodCase{"three_eighths", "quadrants_baseline.jpg", 20, 5, 24, 18, {}},
+        GoodCase{"half_where_three_eighths_would_do", "quadrants_baseline.jpg", 20, 5, 32, 24, {}},
         GoodCase{"half_when_exactly_twice", "gray.jpg", 32, 24, 32, 24, {{8, 12, 0x282828}, {24, 12, 0xc8c8c8}}},
-        GoodCase{"five_eighths_just_over_half", "quadrants_baseline.jpg", 33, 24, 40, 30, {}},
+        GoodCase{"half_within_a_tenth_of_the_box", "quadrants_baseline.jpg", 35, 26, 32, 24, {}},
+        GoodCase{"full_beyond_a_tenth_of_the_box", "quadrants_baseline.jpg", 36, 24, 64, 48, {}},
         GoodCase{"full_when_box_is_larger", "quadrants_baseline.jpg", 65, 40, 64, 48, {}},
         GoodCase{"full_when_only_width_given", "quadrants_baseline.jpg", 8, 0, 64, 48, {}},
         // libjpeg rounds scaled sizes up: 100/8 gives 13, 75/2 gives 38.
