@@ -30,6 +30,9 @@ void setUpApplication(QApplication& app)
     app.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    // The windows' own default, so that controls made before their window's
+    // fonts are applied already measure with a font that is used anyway.
+    QApplication::setFont(fontFromDefinition(QStringLiteral("MS Sans Serif,-11")));
     readRegionalSettings();
     followLocaleChanges();
 }

@@ -58,7 +58,8 @@ void RadioGroup::rebuild()
 // as the classic radio group lays them out.
 void RadioGroup::arrange()
 {
-    if (buttons_.isEmpty())
+    // Measuring loads the font: wait until the group is first polished.
+    if (buttons_.isEmpty() || !testAttribute(Qt::WA_WState_Polished))
         return;
     const int perColumn = (int(buttons_.size()) + columns_ - 1) / columns_;
     const int textHeight = fontMetrics().height();
@@ -75,6 +76,14 @@ void RadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
     arrange();
+}
+
+bool RadioGroup::event(QEvent* event)
+{
+    const bool handled = QGroupBox::event(event);
+    if (event->type() == QEvent::Polish)
+        arrange();
+    return handled;
 }
 
 void RadioGroup::changeEvent(QEvent* event)
