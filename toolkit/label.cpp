@@ -52,14 +52,13 @@ void Label::changeEvent(QEvent* event)
 
 void Label::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = clicks_.release(event, this);
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/click_tracker.h"
+
 #include <QLabel>
 
 // A label that reports clicks. With autoSize (the default) it fits its text
@@ -30,5 +32,5 @@ private:
     void fitText();
 
     bool autoSize_ = true;
-    bool pressed_ = false;
+    loco::ClickTracker clicks_;
 };

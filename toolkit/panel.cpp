@@ -47,13 +47,12 @@ void Panel::paintEvent(QPaintEvent*)
 
 void Panel::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = clicks_.release(event, this);
     if (click)
         emit clicked();
 }

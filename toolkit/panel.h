@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/click_tracker.h"
+
 #include <QWidget>
 
 // A plain container with an optional centred caption and classic bevels;
@@ -33,5 +35,5 @@ private:
     QString caption_;
     QString bevelOuter_ = QStringLiteral("raised");
     QString bevelInner_ = QStringLiteral("none");
-    bool pressed_ = false;
+    loco::ClickTracker clicks_;
 };

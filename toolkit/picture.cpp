@@ -84,13 +84,12 @@ void Picture::paintEvent(QPaintEvent*)
 
 void Picture::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = clicks_.release(event, this);
     if (click)
         emit clicked();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/click_tracker.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -42,7 +44,7 @@ private:
 
     QString source_;
     bool stretch_ = false;
-    bool pressed_ = false;
+    loco::ClickTracker clicks_;
     mutable bool sourceDecoded_ = true;
     mutable QImage image_;
     QPixmap scaled_;
