@@ -1,14 +1,20 @@
 #include "toolkit/form_window.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/definition.h"
+#include "toolkit/reading_order.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The classic sizeable frame at 96 dpi: 4-pixel borders and a caption bar.
 constexpr int kFrameBorder = 4;
@@ -17,7 +23,9 @@ constexpr int kCaptionHeight = 23;
 } // namespace
 
 FormWindow::FormWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), content_(new QWidget)
+    : QWidget(parent, Qt::Window)
+    , scroll_(new QScrollArea(this))
+    , content_(new QWidget)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,6 +33,10 @@ FormWindow::FormWindow(QWidget* parent)
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(content_);
+    // The scroll area is no control: a click on a panel or picture would
+    // otherwise hand it the focus, and typing would go nowhere.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->viewport()->setFocusPolicy(Qt::NoFocus);
 }
 
 void FormWindow::finishDefinition()
@@ -38,8 +50,11 @@ void FormWindow::finishDefinition()
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
     loco::applyColors(form);
     loco::applyEntryDefaults(form);
+    loco::applyAccessibleNames(form);
+    if (form->property("tabOrder").toString() != QLatin1String("definition"))
+        loco::applyReadingOrder(form);
 
-    const QRect outer = form->geometry();
+    const QRect outer = form->property("windowGeometry").toRect();
     QSize client(outer.width() - 2 * kFrameBorder, outer.height() - 2 * kFrameBorder - kCaptionHeight);
     if (form->property("clientWidth").isValid())
         client = QSize(form->property("clientWidth").toInt(), form->property("clientHeight").toInt());
@@ -47,19 +62,29 @@ void FormWindow::finishDefinition()
     // The content is at least the client area and at least as large as its
     // controls, so controls beyond the window are reached by scrolling.
     form->setMinimumSize(form->childrenRect().united(QRect(QPoint(0, 0), QSize(1, 1))).bottomRight().x() + 1,
-                         form->childrenRect().bottom() + 1);
+        form->childrenRect().bottom() + 1);
     resize(client);
-    if (form->property("borderStyle").toString() == QLatin1String("dialog")) {
+    dialogFrame_ = form->property("borderStyle").toString() == QLatin1String("dialog");
+    if (dialogFrame_) {
         setFixedSize(client);
-        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint);
     }
-    if (form->property("position").toString() == QLatin1String("screenCenter")) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
-    } else {
+    centred_ = form->property("position").toString() == QLatin1String("screenCenter");
+    if (centred_)
+        centreOnScreen();
+    else
         move(outer.topLeft());
-    }
+}
+
+// Centres the whole frame; before the window is first mapped the frame is
+// not known yet, so the first showing centres once more.
+void FormWindow::centreOnScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect frame = frameGeometry();
+    // A window's position is that of its frame.
+    move(screen.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 bool FormWindow::event(QEvent* event)
@@ -67,14 +92,21 @@ bool FormWindow::event(QEvent* event)
     // Polishing runs once, on first showing, before the controls polish.
     if (event->type() == QEvent::Polish)
         loco::applyFonts(content_);
+    if (event->type() == QEvent::Show && !shownBefore_) {
+        shownBefore_ = true;
+        if (centred_)
+            QTimer::singleShot(0, this, &FormWindow::centreOnScreen);
+    }
     return QWidget::event(event);
 }
 
 void FormWindow::showModeless()
 {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    activateWindow();
+    if (!testAttribute(Qt::WA_ShowWithoutActivating))
+        activateWindow();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -82,4 +114,23 @@ void FormWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (mainWindow_ && event->isAccepted())
         QCoreApplication::quit();
+}
+
+// Keys that no control took: a dialog closes on Escape, and Enter presses
+// the window's default button, as classic dialogs do.
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (dialogFrame_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton* button : content_->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

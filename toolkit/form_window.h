@@ -7,14 +7,18 @@ class QScrollArea;
 // A top-level window built from a stored definition. The definition's form
 // is set up on content(), which scrolls when it is larger than the window.
 // The form's attributes describe the window:
-//   geometry      left, top, width, height of the whole window with its frame
-//   windowTitle   the caption
+//   windowGeometry  left, top, width, height of the whole window with its frame
+//   windowTitle     the caption
 //   color, textColor, textFont   as for every control
 //   clientWidth, clientHeight    the client area instead of the outer size
-//   borderStyle   "sizeable" (default) or "dialog" (fixed size, no min/max box)
+//   borderStyle   "sizeable" (default) or "dialog" (fixed size, no min/max box;
+//                 Escape closes it, Enter presses its default button)
 //   position      "designed" (default) or "screenCenter"
+//   tabOrder      "reading" (default: top to bottom, left to right within each
+//                 container) or "definition" (the form's own tab stops)
 // Closing a window hides it; closing the main window ends the program.
-class FormWindow : public QWidget {
+class FormWindow : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -24,7 +28,8 @@ public:
     void setMainWindow(bool main) { mainWindow_ = main; }
     bool isMainWindow() const { return mainWindow_; }
 
-    // Shows the window modelessly and brings it to the front.
+    // Shows the window modelessly: restores it when minimised and brings it
+    // to the front (activating it unless it is shown without activation).
     void showModeless();
 
 protected:
@@ -32,9 +37,15 @@ protected:
     void finishDefinition();
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void centreOnScreen();
+
     QScrollArea* scroll_;
     QWidget* content_;
     bool mainWindow_ = false;
+    bool dialogFrame_ = false;
+    bool centred_ = false;
+    bool shownBefore_ = false;
 };

@@ -1,9 +1,11 @@
 #include "toolkit/label.h"
 
 #include <QEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
-Label::Label(QWidget* parent) : QLabel(parent)
+Label::Label(QWidget* parent)
+    : QLabel(parent)
 {
     // Labels are opaque: they fill with their colour, by default their parent's.
     setAutoFillBackground(true);
@@ -33,6 +35,11 @@ void Label::fitText()
     resize(width, metrics.height());
     if (alignment() & Qt::AlignRight)
         move(right - width + 1, y());
+}
+
+bool Label::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
 }
 
 bool Label::event(QEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/click_tracker.h"
+#include "toolkit/clickable.h"
 
 #include <QLabel>
 
@@ -8,7 +8,8 @@
 // whenever the text or font changes, keeping its left edge, or its right edge
 // when right-aligned. Measuring waits until the label is first polished, so
 // windows that are created hidden load no fonts for their labels.
-class Label : public QLabel {
+class Label : public QLabel, public loco::Clickable
+{
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 
@@ -18,6 +19,10 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
     void setText(const QString& text);
+
+    bool takesClicks() const override;
+    void click() override { emit clicked(); }
+    QString shownText() const override { return text(); }
 
 signals:
     void clicked();

@@ -3,10 +3,12 @@
 #include "toolkit/bevel_painter.h"
 #include "toolkit/definition.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
-Panel::Panel(QWidget* parent) : QWidget(parent)
+Panel::Panel(QWidget* parent)
+    : QWidget(parent)
 {
     // Panels have a colour of their own, the button face, unless defined otherwise.
     QPalette p = palette();
@@ -31,6 +33,11 @@ void Panel::setBevelInner(const QString& bevel)
 {
     bevelInner_ = bevel;
     update();
+}
+
+bool Panel::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Panel::clicked));
 }
 
 void Panel::paintEvent(QPaintEvent*)

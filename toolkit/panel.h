@@ -1,12 +1,13 @@
 #pragma once
 
-#include "toolkit/click_tracker.h"
+#include "toolkit/clickable.h"
 
 #include <QWidget>
 
 // A plain container with an optional centred caption and classic bevels;
 // it reports clicks, so a panel can serve as a button.
-class Panel : public QWidget {
+class Panel : public QWidget, public loco::Clickable
+{
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(QString bevelOuter READ bevelOuter WRITE setBevelOuter)
@@ -22,6 +23,10 @@ public:
     void setBevelOuter(const QString& bevel);
     QString bevelInner() const { return bevelInner_; }
     void setBevelInner(const QString& bevel);
+
+    bool takesClicks() const override;
+    void click() override { emit clicked(); }
+    QString shownText() const override { return caption_; }
 
 signals:
     void clicked();

@@ -6,10 +6,14 @@
 #include "toolkit/jpeg_image.h"
 
 #include <QFile>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
-Picture::Picture(QWidget* parent) : QWidget(parent) {}
+Picture::Picture(QWidget* parent)
+    : QWidget(parent)
+{
+}
 
 void Picture::setSource(const QString& resourcePath)
 {
@@ -52,11 +56,11 @@ QImage Picture::image() const
 void Picture::loadFromFile(const QString& path)
 {
     const QString local = loco::localPath(path);
-    const std::vector<std::uint8_t> bytes = loco::readFileBytes(QFile::encodeName(local).toStdString(),
-                                                                loco::JpegLimits{}.maxFileBytes);
-    setImage(loco::decodeJpegImage(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                           static_cast<qsizetype>(bytes.size())),
-                                   decodeBox()));
+    const std::vector<std::uint8_t> bytes
+        = loco::readFileBytes(QFile::encodeName(local).toStdString(), loco::JpegLimits {}.maxFileBytes);
+    setImage(loco::decodeJpegImage(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+        decodeBox()));
     sourceDecoded_ = true;
 }
 
@@ -65,6 +69,11 @@ void Picture::setImage(QImage image)
     image_ = std::move(image);
     scaled_ = {};
     update();
+}
+
+bool Picture::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
 }
 
 void Picture::paintEvent(QPaintEvent*)

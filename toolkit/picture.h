@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/click_tracker.h"
+#include "toolkit/clickable.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -9,7 +9,8 @@
 // A picture box. An embedded picture (a resource path in `source`) is decoded
 // when the box is first painted; a picture file is decoded when loaded.
 // Without a picture the box is an invisible area that still takes clicks.
-class Picture : public QWidget {
+class Picture : public QWidget, public loco::Clickable
+{
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
@@ -29,6 +30,10 @@ public:
 
     // The decoded picture (decoding an embedded one if not done yet).
     QImage image() const;
+
+    bool takesClicks() const override;
+    void click() override { emit clicked(); }
+    QString shownText() const override { return {}; }
 
 signals:
     void clicked();

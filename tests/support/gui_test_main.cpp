@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Widget tests run headless with a fixed decimal separator, and an error box
+// Widget tests run headless (offscreen unless a test names another platform)
+// with a fixed decimal separator, and an error box
 // that a test did not ask to record fails the test instead of blocking it.
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     loco::setUpApplication(app);
     loco::setDecimalSeparator(',');

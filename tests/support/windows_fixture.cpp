@@ -4,6 +4,7 @@
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 
+#include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -16,6 +17,32 @@ void WindowsTest::SetUp()
 void WindowsTest::TearDown()
 {
     loco::destroyWindows();
+}
+
+void clickOnScreen(QWidget* control)
+{
+    ASSERT_NE(control, nullptr);
+    clickAt(control->window(), control->mapTo(control->window(), control->rect().center()));
+}
+
+void clickAt(QWidget* window, QPoint point)
+{
+    ASSERT_NE(window->windowHandle(), nullptr) << "window not shown";
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
+}
+
+void typeKeys(const QString& text)
+{
+    for (const QChar c : text) {
+        ASSERT_NE(QGuiApplication::focusWindow(), nullptr);
+        QTest::keyClick(QGuiApplication::focusWindow(), c.toLatin1());
+    }
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    ASSERT_NE(QGuiApplication::focusWindow(), nullptr);
+    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
 }
 
 void click(QWidget* control)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
 // Creates the program's ten windows for one test and destroys them after it.
-class WindowsTest : public testing::Test {
+class WindowsTest : public testing::Test
+{
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -14,9 +14,17 @@ protected:
 // Clicks the middle of a control with the left button, as a user does.
 void click(QWidget* control);
 
+// Clicks the control's window where the control lies: what lies on top there
+// gets the click, as on a screen.
+void clickOnScreen(QWidget* control);
+void clickAt(QWidget* window, QPoint point);
+
+// Types into whatever has the keyboard focus, through the focused window.
+void typeKeys(const QString& text);
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+
 // Finds a control of a window by its name, failing the test when missing.
-template <typename T = QWidget>
-T* control(QWidget* window, const char* name)
+template <typename T = QWidget> T* control(QWidget* window, const char* name)
 {
     T* found = window->template findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << "no control " << name;
