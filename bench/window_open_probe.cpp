@@ -15,12 +15,12 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTextStream>
+
 #include <algorithm>
 #include <functional>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int kLaterRuns = 15;
 

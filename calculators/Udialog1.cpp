@@ -5,9 +5,7 @@
 
 using loco::connectHandler;
 
-TDIALOG1::TDIALOG1(QWidget* parent)
-    : FormWindow(parent)
-    , ui(std::make_unique<Ui::TDIALOG1>())
+TDIALOG1::TDIALOG1(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDIALOG1>())
 {
     ui->setupUi(content());
     finishDefinition();

@@ -11,20 +11,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace loco
-{
-namespace
-{
+namespace loco {
+namespace {
 
 // Panels, labels and pictures: a push button while a handler takes their
 // clicks, otherwise what they look like.
-class ClickableAccessible : public QAccessibleWidget
-{
+class ClickableAccessible : public QAccessibleWidget {
 public:
-    ClickableAccessible(QWidget* widget, QAccessible::Role restingRole)
-        : QAccessibleWidget(widget, restingRole)
-    {
-    }
+    ClickableAccessible(QWidget* widget, QAccessible::Role restingRole) : QAccessibleWidget(widget, restingRole) { }
 
     QAccessible::Role role() const override
     {
@@ -60,13 +54,9 @@ private:
 
 // Radio buttons and check boxes. Qt's own toggle action only flips the
 // check mark, which runs no click handler: here it clicks, as a user does.
-class CheckableAccessible : public QAccessibleWidget
-{
+class CheckableAccessible : public QAccessibleWidget {
 public:
-    CheckableAccessible(QAbstractButton* button, QAccessible::Role role)
-        : QAccessibleWidget(button, role)
-    {
-    }
+    CheckableAccessible(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) { }
 
     QString text(QAccessible::Text t) const override
     {

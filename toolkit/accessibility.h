@@ -2,8 +2,7 @@
 
 class QWidget;
 
-namespace loco
-{
+namespace loco {
 
 // Presents the windows' own controls to assistive technology: a window by
 // its caption; a panel, label or picture that takes clicks as a push button

@@ -8,13 +8,10 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 
-namespace loco
-{
-namespace
-{
+namespace loco {
+namespace {
 
-class ClassicStyle : public QProxyStyle
-{
+class ClassicStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 

@@ -4,13 +4,11 @@
 #include <QString>
 #include <QWidget>
 
-namespace loco
-{
+namespace loco {
 
 // Tells a click (left button pressed and released over the control) from
 // other mouse input, for controls that report clicks themselves.
-class ClickTracker
-{
+class ClickTracker {
 public:
     void press(const QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
@@ -29,8 +27,7 @@ private:
 
 // A control that is no button yet may take clicks (panels, labels, pictures):
 // what assistive technology needs to present it as a button.
-class Clickable
-{
+class Clickable {
 public:
     virtual ~Clickable() = default;
     // Whether a handler is bound to the control's clicks.

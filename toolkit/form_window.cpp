@@ -13,8 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 // The classic sizeable frame at 96 dpi: 4-pixel borders and a caption bar.
 constexpr int kFrameBorder = 4;
@@ -23,9 +22,7 @@ constexpr int kCaptionHeight = 23;
 } // namespace
 
 FormWindow::FormWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , scroll_(new QScrollArea(this))
-    , content_(new QWidget)
+    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), content_(new QWidget)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

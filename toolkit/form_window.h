@@ -17,8 +17,7 @@ class QScrollArea;
 //   tabOrder      "reading" (default: top to bottom, left to right within each
 //                 container) or "definition" (the form's own tab stops)
 // Closing a window hides it; closing the main window ends the program.
-class FormWindow : public QWidget
-{
+class FormWindow : public QWidget {
     Q_OBJECT
 
 public:

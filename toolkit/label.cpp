@@ -4,8 +4,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 
-Label::Label(QWidget* parent)
-    : QLabel(parent)
+Label::Label(QWidget* parent) : QLabel(parent)
 {
     // Labels are opaque: they fill with their colour, by default their parent's.
     setAutoFillBackground(true);

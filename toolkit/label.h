@@ -8,8 +8,7 @@
 // whenever the text or font changes, keeping its left edge, or its right edge
 // when right-aligned. Measuring waits until the label is first polished, so
 // windows that are created hidden load no fonts for their labels.
-class Label : public QLabel, public loco::Clickable
-{
+class Label : public QLabel, public loco::Clickable {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 

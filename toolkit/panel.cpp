@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Panel::Panel(QWidget* parent)
-    : QWidget(parent)
+Panel::Panel(QWidget* parent) : QWidget(parent)
 {
     // Panels have a colour of their own, the button face, unless defined otherwise.
     QPalette p = palette();

@@ -6,8 +6,7 @@
 
 // A plain container with an optional centred caption and classic bevels;
 // it reports clicks, so a panel can serve as a button.
-class Panel : public QWidget, public loco::Clickable
-{
+class Panel : public QWidget, public loco::Clickable {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(QString bevelOuter READ bevelOuter WRITE setBevelOuter)

@@ -10,10 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Picture::Picture(QWidget* parent)
-    : QWidget(parent)
-{
-}
+Picture::Picture(QWidget* parent) : QWidget(parent) { }
 
 void Picture::setSource(const QString& resourcePath)
 {

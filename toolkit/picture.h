@@ -9,8 +9,7 @@
 // A picture box. An embedded picture (a resource path in `source`) is decoded
 // when the box is first painted; a picture file is decoded when loaded.
 // Without a picture the box is an invisible area that still takes clicks.
-class Picture : public QWidget, public loco::Clickable
-{
+class Picture : public QWidget, public loco::Clickable {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)

@@ -4,13 +4,12 @@
 
 #include <QDebug>
 #include <QRadioButton>
+
 #include <algorithm>
 #include <map>
 
-namespace loco
-{
-namespace
-{
+namespace loco {
+namespace {
 
 bool takesTabFocus(const QWidget* w)
 {
@@ -34,11 +33,11 @@ void collect(QWidget* parent, QWidget* root, QList<Element>& elements)
             continue;
         const QRect rect(w->mapTo(root, QPoint(0, 0)), w->size());
         if (takesTabFocus(w)) {
-            elements.push_back({ w, rect, false });
+            elements.push_back({w, rect, false});
         } else if (qobject_cast<RadioGroup*>(w)) {
-            elements.push_back({ w, rect, true });
+            elements.push_back({w, rect, true});
         } else if (!w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
-            elements.push_back({ w, rect, true });
+            elements.push_back({w, rect, true});
             collect(w, root, elements);
         }
     }
@@ -99,7 +98,7 @@ QList<const Element*> readingOrder(const QList<const Element*>& elements)
 {
     if (elements.size() <= 1)
         return elements;
-    for (const Qt::Orientation across : { Qt::Horizontal, Qt::Vertical }) {
+    for (const Qt::Orientation across : {Qt::Horizontal, Qt::Vertical}) {
         const QList<QList<const Element*>> runs = split(elements, across);
         if (runs.size() > 1) {
             QList<const Element*> ordered;
@@ -115,8 +114,7 @@ QList<const Element*> readingOrder(const QList<const Element*>& elements)
     return ordered;
 }
 
-class ChainBuilder
-{
+class ChainBuilder {
 public:
     explicit ChainBuilder(const QList<Element>& elements)
     {

@@ -2,8 +2,7 @@
 
 class QWidget;
 
-namespace loco
-{
+namespace loco {
 
 // Sets the tab order of every control under root that takes the focus to
 // its reading order on screen: what a container shows is read whole where

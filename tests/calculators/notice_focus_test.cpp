@@ -10,11 +10,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace
-{
+namespace {
 
-class NoticeFocusTest : public WindowsTest
-{
+class NoticeFocusTest : public WindowsTest {
 protected:
     void SetUp() override
     {
@@ -40,7 +38,7 @@ TEST_F(NoticeFocusTest, TheNoticeAppearsWhileTheTypingGoesOnInTheEntry)
 
 TEST_F(NoticeFocusTest, OnTheNoticeEnterPressesOkAndEscapeCloses)
 {
-    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         DIALOG1->showModeless();
         DIALOG1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(DIALOG1));

@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace
-{
+namespace {
 
 // Roles that say nothing about what a control does.
 bool isGeneric(QAccessible::Role role)
@@ -53,9 +52,7 @@ void collectProblems(QAccessibleInterface* iface, const QWidget* window, QString
             collectProblems(child, window, problems);
 }
 
-class AccessibilityTest : public WindowsTest
-{
-};
+class AccessibilityTest : public WindowsTest { };
 
 TEST_F(AccessibilityTest, EveryControlAUserCanReachHasANameAndARoleThatSaysWhatItDoes)
 {
@@ -77,7 +74,7 @@ TEST_F(AccessibilityTest, ThePasswordBoxIsNamedAndNeverTellsWhatWasTyped)
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
     EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Password"));
     EXPECT_TRUE(iface->state().passwordEdit);
-    QStringList told { iface->text(QAccessible::Value), iface->text(QAccessible::Description) };
+    QStringList told {iface->text(QAccessible::Value), iface->text(QAccessible::Description)};
     if (QAccessibleTextInterface* text = iface->textInterface())
         told << text->text(0, text->characterCount());
     for (const QString& t : told)
@@ -119,9 +116,7 @@ struct ActionCase {
     const char* shows; // the control or window that the handler shows
 };
 
-class AccessibleActionTest : public WindowsTest, public testing::WithParamInterface<ActionCase>
-{
-};
+class AccessibleActionTest : public WindowsTest, public testing::WithParamInterface<ActionCase> { };
 
 // The first action a screen reader offers runs the control's handler, as a click does.
 TEST_P(AccessibleActionTest, RunsTheHandlerOfAClick)
@@ -141,10 +136,10 @@ TEST_P(AccessibleActionTest, RunsTheHandlerOfAClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, AccessibleActionTest,
-    testing::Values(ActionCase { "LoginAboutMePicture", []() -> FormWindow* { return awal_menu; }, "Image3", "info" },
-        ActionCase { "LoginHelpLabel", []() -> FormWindow* { return awal_menu; }, "Label3", "RichEdit1" },
-        ActionCase { "DiagnosisSystemItem", []() -> FormWindow* { return diagno; }, "RadioGroup1_item2", "BitBtn8" },
-        ActionCase { "LifetimeCheckBox", []() -> FormWindow* { return umurrem; }, "CheckBox2", "gayrem" }),
+    testing::Values(ActionCase {"LoginAboutMePicture", []() -> FormWindow* { return awal_menu; }, "Image3", "info"},
+        ActionCase {"LoginHelpLabel", []() -> FormWindow* { return awal_menu; }, "Label3", "RichEdit1"},
+        ActionCase {"DiagnosisSystemItem", []() -> FormWindow* { return diagno; }, "RadioGroup1_item2", "BitBtn8"},
+        ActionCase {"LifetimeCheckBox", []() -> FormWindow* { return umurrem; }, "CheckBox2", "gayrem"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -11,11 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
+namespace {
 
-class KeyboardTest : public WindowsTest
-{
+class KeyboardTest : public WindowsTest {
 protected:
     void SetUp() override
     {
@@ -65,15 +63,15 @@ TEST_F(KeyboardTest, TabWalksTheEngineWindowInReadingOrderAndTheFocusComesBackWh
     menu1->resize(1032, 776); // the whole menu in view, as after enlarging its window
     clickOnScreen(control(menu1, "SpeedButton7"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(DM));
-    QStringList visited { focusName() };
+    QStringList visited {focusName()};
     for (int i = 0; i < 10; ++i) {
         pressKey(Qt::Key_Tab);
         visited << focusName();
     }
     // The results and the conclusion are not for typing: Tab passes them by.
     EXPECT_EQ(visited,
-        QStringList({ "edit11", "edit12", "edit13", "edit14", "ComboBox1", "ComboBox2", "edit18", "Button1", "Button3",
-            "Button2", "edit11" }));
+        QStringList({"edit11", "edit12", "edit13", "edit14", "ComboBox1", "ComboBox2", "edit18", "Button1", "Button3",
+            "Button2", "edit11"}));
 
     pressKey(Qt::Key_Tab);
     DM->close();
@@ -91,9 +89,7 @@ TEST_F(KeyboardTest, EscapeClosesTheAboutWindow)
     EXPECT_TRUE(awal_menu->isVisible());
 }
 
-class WindowPlacementTest : public WindowsTest
-{
-};
+class WindowPlacementTest : public WindowsTest { };
 
 TEST_F(WindowPlacementTest, WindowsOpenWhereTheirDefinitionPutsThem)
 {

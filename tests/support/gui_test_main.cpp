@@ -3,11 +3,12 @@
 #include "toolkit/regional_settings.h"
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 // Widget tests run headless (offscreen unless a test names another platform)
-// with a fixed decimal separator, and an error box
-// that a test did not ask to record fails the test instead of blocking it.
+// with a fixed decimal separator, and an error box that a test did not ask
+// to record fails the test instead of blocking it.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -15,9 +16,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     loco::setUpApplication(app);
     loco::setDecimalSeparator(',');
-    loco::setErrorReporter([](const QString&, const QString& text) {
-        ADD_FAILURE() << "unexpected error box: " << text.toStdString();
-    });
+    loco::setErrorReporter(
+        [](const QString&, const QString& text) { ADD_FAILURE() << "unexpected error box: " << text.toStdString(); });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

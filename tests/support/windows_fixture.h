@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QWidget>
+
 #include <gtest/gtest.h>
 
 // Creates the program's ten windows for one test and destroys them after it.
-class WindowsTest : public testing::Test
-{
+class WindowsTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
