@@ -14,35 +14,11 @@ import random
 import sys
 from pathlib import Path
 
-from drawing import Canvas, save_jpeg
-
-# Palette shared by every picture.
-NAVY_DEEP = (7, 18, 34)
-NAVY = (12, 32, 58)
-NAVY_LIGHT = (24, 56, 92)
-TEAL_DEEP = (8, 58, 66)
-TEAL = (17, 128, 128)
-TEAL_LIGHT = (72, 182, 176)
-STEEL_DARK = (38, 50, 64)
-STEEL = (122, 138, 154)
-STEEL_LIGHT = (196, 206, 216)
-WHITE = (244, 247, 250)
-AMBER = (242, 166, 35)
-AMBER_DARK = (196, 118, 18)
-RED = (190, 44, 40)
-CHARCOAL = (28, 34, 42)
-GLASS = (14, 44, 60)
+from drawing import (AMBER, AMBER_DARK, CHARCOAL, GLASS, NAVY, NAVY_DEEP, NAVY_LIGHT, RED,
+                     STEEL, STEEL_DARK, STEEL_LIGHT, TEAL, TEAL_DEEP, TEAL_LIGHT, WHITE, Canvas,
+                     alpha, arrow, dimension, gear, mix, save_jpeg)
 
 JPEG_QUALITY = 85
-
-
-def mix(a, b, t):
-    """Colour between a and b; t = 0 gives a."""
-    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
-
-
-def alpha(colour, a):
-    return (*colour[:3], a)
 
 
 def save(c, out):
@@ -85,34 +61,6 @@ def rails(c, x0, x1, y, s, rail=STEEL, sleeper=STEEL_DARK, step=None):
         x += step
     c.rect((x0, y, x1, y + 6 * s), fill=rail)
     c.rect((x0, y, x1, y + 1.5 * s), fill=mix(rail, WHITE, 0.5))
-
-
-def gear(c, cx, cy, r, teeth, fill, hole=None, tooth=0.18, rotate=0.0):
-    """A spur gear: outer radius r, tooth depth tooth * r."""
-    pts = []
-    inner = r * (1 - tooth)
-    for i in range(teeth):
-        a0 = rotate + 2 * math.pi * i / teeth
-        da = 2 * math.pi / teeth
-        for frac, rad in ((0.0, inner), (0.12, r), (0.45, r), (0.57, inner)):
-            a = a0 + frac * da
-            pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    c.poly(pts, fill=fill)
-    if hole:
-        c.circle(cx, cy, r * 0.32, fill=hole)
-
-
-def gear_outline(c, cx, cy, r, teeth, colour, width=1.0, tooth=0.16, rotate=0.0):
-    pts = []
-    inner = r * (1 - tooth)
-    for i in range(teeth):
-        a0 = rotate + 2 * math.pi * i / teeth
-        da = 2 * math.pi / teeth
-        for frac, rad in ((0.0, inner), (0.12, r), (0.45, r), (0.57, inner)):
-            a = a0 + frac * da
-            pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    c.line(pts + [pts[0]], colour, width)
-    c.circle(cx, cy, r * 0.3, outline=colour, width=width)
 
 
 def power_symbol(c, cx, cy, r, colour, width):
@@ -277,7 +225,8 @@ def padlock(c, x, y, size, colour):
            size * 0.1)
     c.line([(x + size * 0.8, y + size * 0.42), (x + size * 0.8, y + size * 0.55)], colour,
            size * 0.1)
-    c.rect((x + size * 0.08, y + size * 0.52, x + size * 0.92, y + size), fill=colour, radius=size * 0.1)
+    c.rect((x + size * 0.08, y + size * 0.52, x + size * 0.92, y + size), fill=colour,
+           radius=size * 0.1)
     c.circle(x + size / 2, y + size * 0.72, size * 0.08, fill=NAVY)
 
 
@@ -285,7 +234,8 @@ def emblem(c, cx, cy, r):
     """The workshop's logo: a wheel on a rail inside an amber ring."""
     c.circle(cx, cy, r, fill=AMBER)
     c.circle(cx, cy, r * 0.84, fill=NAVY)
-    gear_outline(c, cx, cy - r * 0.08, r * 0.56, 12, TEAL_LIGHT, r * 0.07)
+    gear(c, cx, cy - r * 0.08, r * 0.56, 12, outline=TEAL_LIGHT, width=r * 0.07, depth=0.16,
+         bore=0.3)
     c.circle(cx, cy - r * 0.08, r * 0.16, fill=AMBER)
     c.rect((cx - r * 0.62, cy + r * 0.5, cx + r * 0.62, cy + r * 0.6), fill=WHITE)
 
@@ -408,7 +358,7 @@ def menu_icon(out):
     # Shown stretched at 45 x 40 beside each menu button.
     c = Canvas(45, 40, (64, 64), scale=12, background=NAVY)
     c.gradient((0, 0, 45, 40), NAVY_LIGHT, NAVY_DEEP)
-    gear(c, 22.5, 20, 17, 10, AMBER, hole=NAVY, rotate=0.15)
+    gear(c, 22.5, 20, 17, 10, AMBER, rotate=0.15, bore=0.32, bore_fill=NAVY)
     c.circle(22.5, 20, 3, fill=AMBER)
     return save(c, out)
 
@@ -466,7 +416,7 @@ def diagno_background(out):
     grid(c, 20, alpha(WHITE, 10), major=5, major_colour=alpha(WHITE, 22))
     # Emblem in the corner beside the title plate.
     c.circle(778, 42, 34, fill=mix(TEAL, NAVY, 0.3))
-    gear(c, 772, 40, 20, 9, STEEL_LIGHT, hole=mix(TEAL, NAVY, 0.3))
+    gear(c, 772, 40, 20, 9, STEEL_LIGHT, bore=0.32, bore_fill=mix(TEAL, NAVY, 0.3))
     c.circle(788, 54, 12, outline=AMBER, width=4)
     c.line([(797, 63), (808, 74)], AMBER, 5)
     # Band between the title and the panels.
@@ -488,7 +438,7 @@ def diagno_panel(out):
     c.gradient((0, 0, 169, 166), NAVY_LIGHT, NAVY_DEEP)
     grid(c, 12, alpha(WHITE, 12))
     c.text(84.5, 16, "DIAGNOSA", "bold", 13, AMBER, anchor="mm", tracking=2)
-    gear(c, 74, 76, 38, 11, STEEL_LIGHT, hole=NAVY, rotate=0.1)
+    gear(c, 74, 76, 38, 11, STEEL_LIGHT, rotate=0.1, bore=0.32, bore_fill=NAVY)
     c.circle(74, 76, 6, fill=STEEL_LIGHT)
     # Magnifier over the gear.
     c.line([(112, 110), (138, 134)], AMBER_DARK, 11)
@@ -550,12 +500,12 @@ def tuneup_background(out):
     c.gradient((0, 0, 977, 729), NAVY, mix(NAVY_DEEP, TEAL_DEEP, 0.5))
     grid(c, 24, alpha(WHITE, 9), major=4, major_colour=alpha(WHITE, 18))
     with c.layer(0.45):
-        gear_outline(c, 905, 52, 70, 16, TEAL_LIGHT, 2)
-        gear_outline(c, 830, 110, 38, 10, TEAL_LIGHT, 2, rotate=0.2)
-        gear_outline(c, 120, 640, 160, 24, TEAL, 2)
-        gear_outline(c, 860, 600, 110, 18, TEAL, 2, rotate=0.1)
-    gear(c, 905, 52, 40, 12, mix(STEEL, NAVY, 0.2), hole=NAVY)
-    gear(c, 848, 98, 22, 9, AMBER, hole=NAVY, rotate=0.3)
+        gear(c, 905, 52, 70, 16, outline=TEAL_LIGHT, width=2, depth=0.16, bore=0.3)
+        gear(c, 830, 110, 38, 10, outline=TEAL_LIGHT, width=2, depth=0.16, rotate=0.2, bore=0.3)
+        gear(c, 120, 640, 160, 24, outline=TEAL, width=2, depth=0.16, bore=0.3)
+        gear(c, 860, 600, 110, 18, outline=TEAL, width=2, depth=0.16, rotate=0.1, bore=0.3)
+    gear(c, 905, 52, 40, 12, mix(STEEL, NAVY, 0.2), bore=0.32, bore_fill=NAVY)
+    gear(c, 848, 98, 22, 9, AMBER, rotate=0.3, bore=0.32, bore_fill=NAVY)
     c.rect((0, 124, 977, 126), fill=AMBER)
     return save(c, out)
 
@@ -630,7 +580,7 @@ def dm_background(out):
         c.circle(ox, oy + 170, 120, outline=TEAL_LIGHT, width=3)
         c.circle(ox + 60, oy + 150, 16, outline=TEAL_LIGHT, width=3)
         c.circle(ox, oy + 170, 30, outline=TEAL_LIGHT, width=3)
-        gear_outline(c, 140, 640, 130, 20, TEAL_LIGHT, 3)
+        gear(c, 140, 640, 130, 20, outline=TEAL_LIGHT, width=3, depth=0.16, bore=0.3)
     c.rect((0, 0, 1024, 6), fill=AMBER)
     c.rect((0, 762, 1024, 768), fill=AMBER)
     return save(c, out)
@@ -651,25 +601,14 @@ def piston_diagram(c, ox, oy, s, line=WHITE, accent=AMBER):
     c.rect((ox + 4 * s, oy - 8 * s, ox + 10 * s, oy), fill=STEEL)
 
 
-def dimension(c, x0, y0, x1, y1, label, colour=AMBER, size=11, offset=(0, 0)):
-    c.line([(x0, y0), (x1, y1)], colour, 1)
-    for (ax, ay), (bx, by) in (((x0, y0), (x1, y1)), ((x1, y1), (x0, y0))):
-        ang = math.atan2(by - ay, bx - ax)
-        for d in (0.45, -0.45):
-            c.line([(ax, ay), (ax + 6 * math.cos(ang + d), ay + 6 * math.sin(ang + d))],
-                   colour, 1)
-    c.text((x0 + x1) / 2 + offset[0], (y0 + y1) / 2 + offset[1], label, "bold", size, colour,
-           anchor="mm")
-
-
 def dm_engine(out):
     # Shown under the result rows of the engine power window.
     c = Canvas(440, 150, scale=4, background=NAVY)
     c.gradient((0, 0, 440, 150), NAVY_LIGHT, NAVY_DEEP)
     grid(c, 10, alpha(WHITE, 10))
     piston_diagram(c, 70, 12, 1.0)
-    dimension(c, 43, 27, 97, 27, "D", size=10, offset=(0, -8))
-    dimension(c, 112, 36, 112, 80, "L", size=10, offset=(8, 0))
+    dimension(c, (43, 27), (97, 27), "D", AMBER, side=-1, face="bold", size=10, width=1, head=6)
+    dimension(c, (112, 36), (112, 80), "L", AMBER, face="bold", size=10, width=1, head=6)
     c.text(150, 30, "MOTOR DIESEL", "bold", 20, WHITE)
     c.text(150, 56, "Daya efektif  •  Torsi  •  Bahan bakar", "regular", 12, STEEL_LIGHT)
     c.rect((150, 78, 420, 80), fill=AMBER)
@@ -718,14 +657,6 @@ def umurrem_background(out):
     return brake_background(out, 1024, 832, light=True)
 
 
-def arrow(c, x0, y0, x1, y1, colour, width=2, head=7):
-    c.line([(x0, y0), (x1, y1)], colour, width)
-    ang = math.atan2(y1 - y0, x1 - x0)
-    c.poly([(x1 + head * 0.4 * math.cos(ang), y1 + head * 0.4 * math.sin(ang)),
-            (x1 - head * math.cos(ang - 0.45), y1 - head * math.sin(ang - 0.45)),
-            (x1 - head * math.cos(ang + 0.45), y1 - head * math.sin(ang + 0.45))], fill=colour)
-
-
 def gayrem_rigging(out):
     # Shown under the result rows of the brake force window.
     c = Canvas(440, 150, scale=4, background=NAVY)
@@ -746,10 +677,10 @@ def gayrem_rigging(out):
     c.rect((200, 17, 212, 39), fill=STEEL_LIGHT)
     for k in range(4):
         c.line([(216 + k * 8, 18), (222 + k * 8, 38)], STEEL, 1.2)
-    arrow(c, 188, 17, 150, 17, AMBER)
+    arrow(c, (188, 17), (150, 17), AMBER, 2, head=7)
     c.text(169, 12, "K", "bold", 11, AMBER, anchor="mb")
-    dimension(c, 140, 84, 140, 122, "b", size=10, offset=(9, 0))
-    dimension(c, 140, 28, 140, 84, "a", size=10, offset=(9, 0))
+    dimension(c, (140, 84), (140, 122), "b", AMBER, face="bold", size=10, width=1, head=6)
+    dimension(c, (140, 28), (140, 84), "a", AMBER, face="bold", size=10, width=1, head=6)
     c.text(276, 22, "GAYA REM", "bold", 22, WHITE)
     c.text(276, 52, "Rigging, silinder & bidur", "regular", 11, STEEL_LIGHT)
     c.rect((276, 72, 426, 74), fill=AMBER)

@@ -11,6 +11,41 @@ from pathlib import Path
 
 from PIL import Image, ImageChops, ImageDraw, ImageFont
 
+
+def mix(a, b, t):
+    """Colour between a and b; t = 0 gives a."""
+    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
+
+
+def alpha(colour, a):
+    return (*colour[:3], a)
+
+
+# Palette -------------------------------------------------------------------
+# The windows' own navy (Qt's "navy", #000080): the pictures sit on and beside
+# navy panels, buttons and captions, so theirs is the same, and its darker and
+# lighter shades are mixed from it.
+NAVY = (0, 0, 128)
+TEAL_DEEP = (8, 58, 66)
+TEAL = (17, 128, 128)
+TEAL_LIGHT = (72, 182, 176)
+NAVY_DEEP = mix(NAVY, (0, 0, 0), 0.55)
+NAVY_LIGHT = mix(NAVY, TEAL_LIGHT, 0.25)
+STEEL_DARK = (38, 50, 64)
+STEEL = (122, 138, 154)
+STEEL_LIGHT = (196, 206, 216)
+WHITE = (244, 247, 250)
+AMBER = (242, 166, 35)
+AMBER_DARK = (196, 118, 18)
+RED = (190, 44, 40)
+CHARCOAL = (28, 34, 42)
+GLASS = (14, 44, 60)
+# Line drawings on paper: navy ink, pale navy surfaces, rust for what to do.
+PAPER = (246, 242, 230)
+NAVY_TINT = mix(NAVY, WHITE, 0.87)
+RUST = (204, 82, 30)
+RUST_TINT = (244, 206, 184)
+
 FONT_DIR = Path("/usr/share/fonts/truetype/dejavu")
 FACES = {
     "bold": "DejaVuSans-Bold.ttf",
@@ -33,10 +68,11 @@ INK = object()
 class Canvas:
     """An oversampled drawing surface in the logical units of a picture's box.
 
-    Shapes are filled with `fill` and outlined with `outline`; an outline or
-    line given no colour takes the canvas's ink, none if the ink is None, and
-    no width the pen's. A line drawing sets ink and pen once; artwork that
-    fills its shapes leaves the ink unset and outlines only what it says.
+    Shapes are filled with `fill` and outlined with `outline`. An outline or
+    line given no colour, or INK, takes the canvas's ink (none if that is
+    None) and a width not given the pen's: a line drawing sets ink, pen and
+    round line ends once, artwork that fills its shapes leaves the ink unset
+    and outlines only what it says. A background of None is transparent.
     """
 
     def __init__(self, width, height, stored_size=None, scale=3, background=(255, 255, 255),
@@ -47,7 +83,7 @@ class Canvas:
         self.background = background
         self.ink, self.pen, self.round_caps = ink, pen, round_caps
         self.image = Image.new("RGBA", (round(width * scale), round(height * scale)),
-                               (*background[:3], 255))
+                               (0, 0, 0, 0) if background is None else alpha(background, 255))
         self.target = self.image
         self.draw = ImageDraw.Draw(self.image)
 
@@ -86,10 +122,11 @@ class Canvas:
     # Shapes ----------------------------------------------------------------
     def rect(self, b, fill=None, outline=INK, width=None, radius=0):
         outline = self._ink(outline)
-        self.draw.rounded_rectangle(self.box(b), radius=radius * self.k, fill=fill,
+        self.draw.rounded_rectangle(self.box(b), radius=radius * self.k, fill=self._ink(fill),
                                     outline=outline, width=self._px(width) if outline else 0)
 
     def poly(self, points, fill=None, outline=INK, width=None):
+        fill = self._ink(fill)
         if fill is not None:
             self.draw.polygon(self.pts(points), fill=fill)
         outline = self._ink(outline)
@@ -99,7 +136,7 @@ class Canvas:
 
     def ellipse(self, b, fill=None, outline=INK, width=None):
         outline = self._ink(outline)
-        self.draw.ellipse(self.box(b), fill=fill, outline=outline,
+        self.draw.ellipse(self.box(b), fill=self._ink(fill), outline=outline,
                           width=self._px(width) if outline else 0)
 
     def circle(self, cx, cy, r, fill=None, outline=INK, width=None):
@@ -109,7 +146,7 @@ class Canvas:
         self.draw.pieslice(self.box(b), start, end, fill=fill)
 
     def line(self, points, colour=INK, width=None, caps=None):
-        """A polyline; round caps end it when the canvas asks for them and it is 2 units wide or more."""
+        """A polyline; round ends when caps (or the canvas) asks and it is 2 units wide or more."""
         colour = self._ink(colour)
         width = self.pen if width is None else width
         self.draw.line(self.pts(points), fill=colour, width=self._px(width), joint="curve")
@@ -151,8 +188,8 @@ class Canvas:
         k = -reach
         while k <= reach:
             px, py = cx + nx * k, cy + ny * k
-            ld.line(self.pts([(px - dx * reach, py - dy * reach), (px + dx * reach, py + dy * reach)]),
-                    fill=255, width=round(width * self.k))
+            ends = [(px - dx * reach, py - dy * reach), (px + dx * reach, py + dy * reach)]
+            ld.line(self.pts(ends), fill=255, width=round(width * self.k))
             k += spacing
         self.target.paste(self._ink(colour), mask=ImageChops.multiply(mask, lines))
 
@@ -164,8 +201,8 @@ class Canvas:
         if horizontal:
             ramp = ramp.rotate(90, expand=True).transpose(Image.Transpose.FLIP_LEFT_RIGHT)
         ramp = ramp.resize((w, h), Image.Resampling.BILINEAR)
-        fill = Image.composite(Image.new("RGBA", (w, h), (*bottom[:3], 255)),
-                               Image.new("RGBA", (w, h), (*top[:3], 255)), ramp)
+        fill = Image.composite(Image.new("RGBA", (w, h), alpha(bottom, 255)),
+                               Image.new("RGBA", (w, h), alpha(top, 255)), ramp)
         mask = Image.new("L", (w, h), 0)
         md = ImageDraw.Draw(mask)
         if shape == "rect":
@@ -184,7 +221,7 @@ class Canvas:
         ramp = Image.radial_gradient("L").resize((w, h), Image.Resampling.BILINEAR)
         # The ramp reaches 181 on the ellipse's edge (255 only in the corners).
         a = ramp.point(lambda v: round(255 * strength * max(0.0, 1 - v / 181) ** 2))
-        spot = Image.new("RGBA", (w, h), (*colour[:3], 255))
+        spot = Image.new("RGBA", (w, h), alpha(colour, 255))
         spot.putalpha(a)
         self.target.alpha_composite(spot, (x0, y0))
 
@@ -212,16 +249,17 @@ class Canvas:
                            anchor="l" + anchor[1], stroke_width=sw, stroke_fill=stroke_fill)
             x += f.getlength(ch) / self.k + tracking
 
-    def fit(self, s, face, size, max_width, tracking=0):
-        """The largest size up to size at which s fits in max_width."""
-        while size > 4 and self.text_width(s, face, size, tracking) > max_width:
+    def fit(self, s, face, size, max_width, smallest=4, tracking=0):
+        """The largest size from size down to smallest at which s fits in max_width."""
+        while size > smallest and self.text_width(s, face, size, tracking) > max_width:
             size -= 0.5
         return size
 
     # Output ----------------------------------------------------------------
-    def picture(self):
-        """The picture at its stored size."""
-        return self.image.convert("RGB").resize(self.stored_size, Image.Resampling.LANCZOS)
+    def picture(self, resample=Image.Resampling.LANCZOS):
+        """The picture at its stored size, opaque unless its background is transparent."""
+        image = self.image if self.background is None else self.image.convert("RGB")
+        return image.resize(self.stored_size, resample)
 
 
 def save_jpeg(picture, path, quality, subsampling):
@@ -229,3 +267,74 @@ def save_jpeg(picture, path, quality, subsampling):
     field, so the same pixels give the same bytes."""
     picture.save(path, "JPEG", quality=quality, optimize=True, progressive=False,
                  subsampling=subsampling)
+
+
+# Parts of drawings ---------------------------------------------------------
+
+def arrow(c, p0, p1, colour=INK, width=None, head=13, both=False):
+    """A straight arrow whose head ends exactly at p1 (and at p0 too when both)."""
+    (x0, y0), (x1, y1) = p0, p1
+    a = math.atan2(y1 - y0, x1 - x0)
+
+    def tip(x, y, ang):
+        left = (x - head * math.cos(ang - 0.42), y - head * math.sin(ang - 0.42))
+        right = (x - head * math.cos(ang + 0.42), y - head * math.sin(ang + 0.42))
+        c.poly([(x, y), left, right], fill=colour, outline=None)
+
+    # The shaft stops inside the head, so that a round cap cannot show past its tip.
+    back = head * 0.8
+    sx, sy = (x0 + back * math.cos(a), y0 + back * math.sin(a)) if both else (x0, y0)
+    c.line([(sx, sy), (x1 - back * math.cos(a), y1 - back * math.sin(a))], colour, width)
+    tip(x1, y1, a)
+    if both:
+        tip(x0, y0, a + math.pi)
+
+
+def dimension(c, p0, p1, s, colour=INK, side=1, face="condensed-bold", size=15, width=2, head=10):
+    """A dimension line between two points with its value beside it: above or
+    right of the line for side 1, below or left for side -1."""
+    arrow(c, p0, p1, colour, width, head, both=True)
+    mx, my = (p0[0] + p1[0]) / 2, (p0[1] + p1[1]) / 2
+    if abs(p1[0] - p0[0]) >= abs(p1[1] - p0[1]):
+        c.text(mx, my - 8 * side, s, face, size, colour, "md" if side > 0 else "ma")
+    else:
+        c.text(mx + 10 * side, my, s, face, size, colour, "lm" if side > 0 else "rm")
+
+
+def label(c, s, at, to=None, colour=INK, face="condensed-bold", size=15, anchor="lm", dot=True):
+    """A label at `at` on a patch of the background, with a leader line from it to
+    the point `to` of the part; anchor's first letter places it (l, m or r)."""
+    x, y = at
+    tw = c.text_width(s, face, size)
+    pad = 4
+    if anchor[0] == "l":
+        x0 = x + pad
+    elif anchor[0] == "r":
+        x0 = x - pad - tw
+    else:
+        x0 = x - tw / 2
+    if to is not None:
+        c.line([(x0 + tw / 2, y), to], colour, 1.5)
+        if dot:
+            c.circle(to[0], to[1], 3, fill=colour, outline=None)
+    c.rect((x0 - 3, y - size * 0.72, x0 + tw + 3, y + size * 0.72), fill=c.background,
+           outline=None)
+    c.text(x0, y, s, face, size, colour, "lm")
+
+
+def gear(c, cx, cy, r, teeth, fill=None, outline=INK, width=None, depth=0.18, rotate=0.0,
+         bore=0.0, bore_fill=None):
+    """A spur gear of outer radius r; depth (the teeth's) and bore (the hole's
+    radius) are shares of r, rotate turns it by that many radians."""
+    points = []
+    inner = r * (1 - depth)
+    pitch = 2 * math.pi / teeth
+    for i in range(teeth):
+        a = rotate + pitch * i
+        # Each tooth is a trapezium centred on a, a little over half the pitch wide at its root.
+        for share, radius in ((-0.29, inner), (-0.17, r), (0.17, r), (0.29, inner)):
+            points.append((cx + radius * math.cos(a + share * pitch),
+                           cy + radius * math.sin(a + share * pitch)))
+    c.poly(points, fill=fill, outline=outline, width=width)
+    if bore:
+        c.circle(cx, cy, r * bore, fill=bore_fill, outline=outline, width=width)
