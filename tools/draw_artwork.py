@@ -5,8 +5,11 @@ Each picture is designed in the coordinates of the box the window shows it
 in, drawn oversampled and then resampled to the stored size. A stretched
 picture is therefore stored distorted and looks right on screen.
 
-Usage: draw_artwork.py [output folder [picture ...]]
-The folder defaults to assets/pictures; naming pictures draws only those.
+It also draws the program's icon (see icon.py) into the hicolor theme.
+
+Usage: draw_artwork.py [assets folder [name ...]]
+The folder defaults to assets: pictures go to its pictures/ folder, the icon
+to icons/hicolor/. Naming pictures (file names, or "icon") draws only those.
 """
 
 import math
@@ -14,6 +17,7 @@ import random
 import sys
 from pathlib import Path
 
+import icon
 from drawing import (AMBER, AMBER_DARK, CHARCOAL, GLASS, NAVY, NAVY_DEEP, NAVY_LIGHT, RED,
                      STEEL, STEEL_DARK, STEEL_LIGHT, TEAL, TEAL_DEEP, TEAL_LIGHT, WHITE, Canvas,
                      alpha, arrow, dimension, gear, mix, save_jpeg)
@@ -734,16 +738,23 @@ PICTURES = {
 
 
 def main():
-    default = Path(__file__).resolve().parent.parent / "assets" / "pictures"
-    folder = Path(sys.argv[1]) if len(sys.argv) > 1 else default
-    folder.mkdir(parents=True, exist_ok=True)
+    default = Path(__file__).resolve().parent.parent / "assets"
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else default
     only = set(sys.argv[2:])
+    unknown = only - set(PICTURES) - {"icon"}
+    if unknown:
+        sys.exit("No such picture: " + ", ".join(sorted(unknown)))
+    folder = root / "pictures"
+    folder.mkdir(parents=True, exist_ok=True)
     for name, draw in PICTURES.items():
         if only and name not in only:
             continue
         path = folder / name
         w, h = draw(path)
         print(f"{name:24} {w:5} x {h:<5} {path.stat().st_size:7} bytes")
+    if not only or "icon" in only:
+        for path in icon.write(root / "icons" / "hicolor"):
+            print(f"{str(path.relative_to(root)):56} {path.stat().st_size:7} bytes")
 
 
 if __name__ == "__main__":

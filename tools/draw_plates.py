@@ -1813,8 +1813,12 @@ PLATES = [
 
 
 def main():
-    root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "tutorials" / "pictures"
+    default = Path(__file__).resolve().parent.parent / "tutorials" / "pictures"
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else default
     only = sys.argv[2:]
+    unmatched = [o for o in only if not any(o in plate.path for plate in PLATES)]
+    if unmatched:
+        sys.exit("No plate path contains: " + ", ".join(unmatched))
     for plate in PLATES:
         if only and not any(o in plate.path for o in only):
             continue
