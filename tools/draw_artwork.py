@@ -33,7 +33,7 @@ def save(c, out):
     return picture.size
 
 
-# Shared motifs -------------------------------------------------------------
+# Motifs --------------------------------------------------------------------
 
 def grid(c, step, colour, major=0, major_colour=None, box=None):
     x0, y0, x1, y1 = box or (0, 0, c.width, c.height)
