@@ -8,14 +8,18 @@ FUZZ_BUILD := build/fuzz
 TOUR_DIR   := build/tour
 FUZZ_SECONDS ?= 60
 
-PACKAGES := cmake ninja-build g++ make python3 \
+# The drawing scripts' needs; the pictures they make are committed.
+PICTURE_PACKAGES := python3 python3-pil fonts-dejavu-core
+PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/jpeg
+
+PACKAGES := cmake ninja-build g++ make \
             qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev \
             libgtest-dev libgmock-dev xvfb xauth \
-            fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a
+            fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a $(PICTURE_PACKAGES)
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps run test bench fuzz tour install clean
+.PHONY: all deps run test bench fuzz tour pictures install clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF
@@ -53,6 +57,22 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF -DLOKO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) --target fuzzers
 	FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(FUZZ_BUILD) --target run_fuzzers
+
+# Redraws every committed picture, then fails if that changed any: the
+# scripts, not the picture files, are what is edited.
+pictures:
+	@./tools/install-packages $(PICTURE_PACKAGES)
+	/usr/bin/python3 tools/draw_artwork.py
+	/usr/bin/python3 tools/draw_plates.py
+	/usr/bin/python3 tools/make_bad_jpegs.py
+	@changed="$$(git status --porcelain --untracked-files=all -- $(PICTURE_DIRS))"; \
+	if [ -n "$$changed" ]; then \
+	  echo "make pictures: the drawing scripts do not reproduce the committed pictures."; \
+	  echo "Changed or new files:"; echo "$$changed"; \
+	  echo "Commit them with the script change that made them."; \
+	  exit 1; \
+	fi; \
+	echo "make pictures: every picture is as committed."
 
 install: all
 	cmake --install $(BUILD)

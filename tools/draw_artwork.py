@@ -5,206 +5,35 @@ Each picture is designed in the coordinates of the box the window shows it
 in, drawn oversampled and then resampled to the stored size. A stretched
 picture is therefore stored distorted and looks right on screen.
 
-Usage: draw_artwork.py [output folder [picture ...]]
-The folder defaults to assets/pictures; naming pictures draws only those.
+It also draws the program's icon (see icon.py) into the hicolor theme.
+
+Usage: draw_artwork.py [assets folder [name ...]]
+The folder defaults to assets: pictures go to its pictures/ folder, the icon
+to icons/hicolor/. Naming pictures (file names, or "icon") draws only those.
 """
 
 import math
 import random
 import sys
-from contextlib import contextmanager
 from pathlib import Path
 
-from PIL import Image, ImageDraw, ImageFont
-
-# Palette shared by every picture.
-NAVY_DEEP = (7, 18, 34)
-NAVY = (12, 32, 58)
-NAVY_LIGHT = (24, 56, 92)
-TEAL_DEEP = (8, 58, 66)
-TEAL = (17, 128, 128)
-TEAL_LIGHT = (72, 182, 176)
-STEEL_DARK = (38, 50, 64)
-STEEL = (122, 138, 154)
-STEEL_LIGHT = (196, 206, 216)
-WHITE = (244, 247, 250)
-AMBER = (242, 166, 35)
-AMBER_DARK = (196, 118, 18)
-RED = (190, 44, 40)
-CHARCOAL = (28, 34, 42)
-GLASS = (14, 44, 60)
-
-FONT_DIR = Path("/usr/share/fonts/truetype")
-FONTS = {
-    "bold": FONT_DIR / "dejavu/DejaVuSans-Bold.ttf",
-    "regular": FONT_DIR / "dejavu/DejaVuSans.ttf",
-    "condensed": FONT_DIR / "dejavu/DejaVuSansCondensed-Bold.ttf",
-    "oblique": FONT_DIR / "dejavu/DejaVuSans-BoldOblique.ttf",
-    "narrow": FONT_DIR / "liberation/LiberationSansNarrow-Bold.ttf",
-    "serif": FONT_DIR / "dejavu/DejaVuSerif-Bold.ttf",
-}
+import icon
+from drawing import (AMBER, AMBER_DARK, CHARCOAL, GLASS, NAVY, NAVY_DEEP, NAVY_LIGHT, RED,
+                     STEEL, STEEL_DARK, STEEL_LIGHT, TEAL, TEAL_DEEP, TEAL_LIGHT, WHITE, Canvas,
+                     alpha, arrow, dimension, gear, mix, save_jpeg)
 
 JPEG_QUALITY = 85
 
 
-def mix(a, b, t):
-    """Colour between a and b; t = 0 gives a."""
-    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
+def save(c, out):
+    picture = c.picture()
+    # Small pictures keep full colour resolution so thin red and amber lines stay crisp.
+    small = picture.width * picture.height <= 200 * 200
+    save_jpeg(picture, out, JPEG_QUALITY, 0 if small else 2)
+    return picture.size
 
 
-def alpha(colour, a):
-    return (*colour[:3], a)
-
-
-class Canvas:
-    """An oversampled drawing surface in the logical units of a display box."""
-
-    def __init__(self, width, height, stored_size=None, scale=3, background=NAVY):
-        self.width, self.height = width, height
-        self.stored_size = stored_size or (width, height)
-        self.k = scale
-        self.image = Image.new("RGBA", (round(width * scale), round(height * scale)),
-                               alpha(background, 255))
-        self.target = self.image
-        self.draw = ImageDraw.Draw(self.image)
-        self._fonts = {}
-
-    # Coordinates -----------------------------------------------------------
-    def pts(self, points):
-        return [(x * self.k, y * self.k) for x, y in points]
-
-    def box(self, b):
-        return [b[0] * self.k, b[1] * self.k, b[2] * self.k, b[3] * self.k]
-
-    def font(self, face, size):
-        key = (face, round(size * self.k))
-        if key not in self._fonts:
-            self._fonts[key] = ImageFont.truetype(str(FONTS[face]), key[1])
-        return self._fonts[key]
-
-    # Layers ----------------------------------------------------------------
-    @contextmanager
-    def layer(self, opacity=1.0):
-        """Draws into a transparent layer that is blended in at the end."""
-        layer = Image.new("RGBA", self.image.size, (0, 0, 0, 0))
-        saved = self.target, self.draw
-        self.target, self.draw = layer, ImageDraw.Draw(layer)
-        try:
-            yield
-        finally:
-            self.target, self.draw = saved
-            if opacity < 1.0:
-                a = layer.getchannel("A").point(lambda v: round(v * opacity))
-                layer.putalpha(a)
-            self.target.alpha_composite(layer)
-
-    # Shapes ----------------------------------------------------------------
-    def rect(self, b, fill=None, outline=None, width=1):
-        self.draw.rectangle(self.box(b), fill=fill, outline=outline,
-                            width=max(1, round(width * self.k)))
-
-    def rrect(self, b, radius, fill=None, outline=None, width=1):
-        self.draw.rounded_rectangle(self.box(b), radius=radius * self.k, fill=fill,
-                                    outline=outline, width=max(1, round(width * self.k)))
-
-    def poly(self, points, fill=None, outline=None, width=1):
-        if fill is not None:
-            self.draw.polygon(self.pts(points), fill=fill)
-        if outline is not None:
-            self.line(points + [points[0]], outline, width)
-
-    def ellipse(self, b, fill=None, outline=None, width=1):
-        self.draw.ellipse(self.box(b), fill=fill, outline=outline,
-                          width=max(1, round(width * self.k)))
-
-    def circle(self, cx, cy, r, fill=None, outline=None, width=1):
-        self.ellipse((cx - r, cy - r, cx + r, cy + r), fill, outline, width)
-
-    def line(self, points, fill, width=1):
-        self.draw.line(self.pts(points), fill=fill, width=max(1, round(width * self.k)),
-                       joint="curve")
-
-    def arc(self, cx, cy, r, start, end, fill, width=1):
-        self.draw.arc(self.box((cx - r, cy - r, cx + r, cy + r)), start, end, fill=fill,
-                      width=max(1, round(width * self.k)))
-
-    def gradient(self, b, top, bottom, horizontal=False, shape="rect", radius=0):
-        """Fills a rectangle, rounded rectangle or ellipse with a linear gradient."""
-        x0, y0, x1, y1 = [round(v) for v in self.box(b)]
-        w, h = max(1, x1 - x0), max(1, y1 - y0)
-        ramp = Image.linear_gradient("L")
-        if horizontal:
-            ramp = ramp.rotate(90, expand=True).transpose(Image.Transpose.FLIP_LEFT_RIGHT)
-        ramp = ramp.resize((w, h), Image.Resampling.BILINEAR)
-        fill = Image.composite(Image.new("RGBA", (w, h), alpha(bottom, 255)),
-                               Image.new("RGBA", (w, h), alpha(top, 255)), ramp)
-        self._paste_shape(fill, x0, y0, shape, radius)
-
-    def glow(self, cx, cy, rx, ry, colour, strength=1.0):
-        """A soft radial light that fades out to the ellipse's edge."""
-        x0, y0 = round((cx - rx) * self.k), round((cy - ry) * self.k)
-        w, h = round(2 * rx * self.k), round(2 * ry * self.k)
-        ramp = Image.radial_gradient("L").resize((w, h), Image.Resampling.BILINEAR)
-        # The ramp reaches 181 on the ellipse's edge (255 only in the corners).
-        a = ramp.point(lambda v: round(255 * strength * max(0.0, 1 - v / 181) ** 2))
-        spot = Image.new("RGBA", (w, h), alpha(colour, 255))
-        spot.putalpha(a)
-        self.target.alpha_composite(spot, (x0, y0))
-
-    def _paste_shape(self, fill, x0, y0, shape, radius):
-        w, h = fill.size
-        mask = Image.new("L", (w, h), 0)
-        md = ImageDraw.Draw(mask)
-        if shape == "rect":
-            md.rectangle([0, 0, w - 1, h - 1], fill=255)
-        elif shape == "rrect":
-            md.rounded_rectangle([0, 0, w - 1, h - 1], radius=radius * self.k, fill=255)
-        else:
-            md.ellipse([0, 0, w - 1, h - 1], fill=255)
-        fill.putalpha(mask)
-        self.target.alpha_composite(fill, (x0, y0))
-
-    # Text ------------------------------------------------------------------
-    def text_width(self, s, face, size, tracking=0):
-        f = self.font(face, size)
-        return f.getlength(s) / self.k + tracking * max(0, len(s) - 1)
-
-    def text(self, x, y, s, face, size, fill, anchor="la", tracking=0,
-             stroke=0, stroke_fill=None):
-        """Draws s; anchor as PIL's, tracking adds space between letters."""
-        f = self.font(face, size)
-        sw = round(stroke * self.k)
-        if not tracking:
-            self.draw.text((x * self.k, y * self.k), s, font=f, fill=fill, anchor=anchor,
-                           stroke_width=sw, stroke_fill=stroke_fill)
-            return
-        total = self.text_width(s, face, size, tracking)
-        if anchor[0] == "m":
-            x -= total / 2
-        elif anchor[0] == "r":
-            x -= total
-        for ch in s:
-            self.draw.text((x * self.k, y * self.k), ch, font=f, fill=fill,
-                           anchor="l" + anchor[1], stroke_width=sw, stroke_fill=stroke_fill)
-            x += f.getlength(ch) / self.k + tracking
-
-    def fit(self, s, face, size, max_width, tracking=0):
-        """The largest size up to size at which s fits in max_width."""
-        while size > 4 and self.text_width(s, face, size, tracking) > max_width:
-            size -= 0.5
-        return size
-
-    # Output ----------------------------------------------------------------
-    def save(self, path):
-        picture = self.image.convert("RGB").resize(self.stored_size, Image.Resampling.LANCZOS)
-        small = picture.width * picture.height <= 200 * 200
-        # Small pictures keep full colour resolution so thin red and amber lines stay crisp.
-        picture.save(path, "JPEG", quality=JPEG_QUALITY, optimize=True, progressive=False,
-                     subsampling=0 if small else 2)
-        return picture.size
-
-
-# Shared motifs -------------------------------------------------------------
+# Motifs --------------------------------------------------------------------
 
 def grid(c, step, colour, major=0, major_colour=None, box=None):
     x0, y0, x1, y1 = box or (0, 0, c.width, c.height)
@@ -238,34 +67,6 @@ def rails(c, x0, x1, y, s, rail=STEEL, sleeper=STEEL_DARK, step=None):
     c.rect((x0, y, x1, y + 1.5 * s), fill=mix(rail, WHITE, 0.5))
 
 
-def gear(c, cx, cy, r, teeth, fill, hole=None, tooth=0.18, rotate=0.0):
-    """A spur gear: outer radius r, tooth depth tooth * r."""
-    pts = []
-    inner = r * (1 - tooth)
-    for i in range(teeth):
-        a0 = rotate + 2 * math.pi * i / teeth
-        da = 2 * math.pi / teeth
-        for frac, rad in ((0.0, inner), (0.12, r), (0.45, r), (0.57, inner)):
-            a = a0 + frac * da
-            pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    c.poly(pts, fill=fill)
-    if hole:
-        c.circle(cx, cy, r * 0.32, fill=hole)
-
-
-def gear_outline(c, cx, cy, r, teeth, colour, width=1.0, tooth=0.16, rotate=0.0):
-    pts = []
-    inner = r * (1 - tooth)
-    for i in range(teeth):
-        a0 = rotate + 2 * math.pi * i / teeth
-        da = 2 * math.pi / teeth
-        for frac, rad in ((0.0, inner), (0.12, r), (0.45, r), (0.57, inner)):
-            a = a0 + frac * da
-            pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    c.line(pts + [pts[0]], colour, width)
-    c.circle(cx, cy, r * 0.3, outline=colour, width=width)
-
-
 def power_symbol(c, cx, cy, r, colour, width):
     c.arc(cx, cy, r, -60, 240, colour, width)
     c.line([(cx, cy - r * 1.15), (cx, cy - r * 0.15)], colour, width)
@@ -292,14 +93,14 @@ def locomotive(c, x, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER):
 
     # Running gear.
     for bx in (222, 778):
-        c.rrect(R(bx - 118, -80, bx + 118, -44), 6 * s, fill=STEEL_DARK)
+        c.rect(R(bx - 118, -80, bx + 118, -44), fill=STEEL_DARK, radius=6 * s)
         for ax in (bx - 72, bx, bx + 72):
             c.rect(R(ax - 14, -92, ax + 14, -78), fill=mix(STEEL_DARK, STEEL, 0.3))
             for k in range(4):
                 c.line([P(ax - 12, -90 + k * 3.5), P(ax + 12, -88 + k * 3.5)], STEEL, 1.2 * s)
             wheel(c, P(ax, -30)[0], P(ax, -30)[1], 30 * s)
         c.rect(R(bx - 60, -66, bx + 60, -58), fill=mix(STEEL_DARK, CHARCOAL, 0.5))
-    c.rrect(R(366, -82, 634, -38), 12 * s, fill=mix(CHARCOAL, STEEL_DARK, 0.6))
+    c.rect(R(366, -82, 634, -38), fill=mix(CHARCOAL, STEEL_DARK, 0.6), radius=12 * s)
     c.rect(R(380, -76, 620, -72), fill=mix(STEEL_DARK, STEEL, 0.5))
     # Pilots and couplers.
     c.poly([P(18, -112), P(44, -112), P(44, -40), P(26, -40)], fill=CHARCOAL)
@@ -317,7 +118,7 @@ def locomotive(c, x, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER):
     light, shade = mix(body, WHITE, 0.55), mix(body, STEEL, 0.35)
     c.gradient(R(58, -268, 692, -124), light, shade, shape="rrect", radius=10 * s)
     c.gradient(R(688, -330, 840, -124), light, shade, shape="rrect", radius=8 * s)
-    c.rrect(R(680, -338, 848, -322), 6 * s, fill=mix(body, STEEL, 0.55))
+    c.rect(R(680, -338, 848, -322), fill=mix(body, STEEL, 0.55), radius=6 * s)
     c.poly([P(836, -232), P(928, -232), P(958, -200), P(958, -124), P(836, -124)],
            fill=mix(light, shade, 0.5))
     c.line([P(836, -232), P(928, -232), P(958, -200)], light, 2 * s)
@@ -332,24 +133,24 @@ def locomotive(c, x, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER):
         for k in range(9):
             lx = gx + k * 10
             c.rect(R(lx, -248, lx + 5, -196), fill=mix(body, STEEL_DARK, 0.55))
-    c.rrect(R(540, -252, 660, -196), 4 * s, fill=mix(body, STEEL, 0.45))
+    c.rect(R(540, -252, 660, -196), fill=mix(body, STEEL, 0.45), radius=4 * s)
     for k in range(6):
         c.line([P(548, -244 + k * 9), P(652, -244 + k * 9)], mix(body, STEEL_DARK, 0.5), 1.5 * s)
     for fx in (140, 300):
-        c.rrect(R(fx, -282, fx + 110, -266), 5 * s, fill=mix(body, STEEL, 0.6))
+        c.rect(R(fx, -282, fx + 110, -266), fill=mix(body, STEEL, 0.6), radius=5 * s)
     c.rect(R(420, -286, 446, -266), fill=STEEL_DARK)
     # Cab windows, door and number plate.
     for wx0, wx1 in ((708, 758), (772, 824)):
-        c.rrect(R(wx0, -308, wx1, -246), 6 * s, fill=GLASS)
+        c.rect(R(wx0, -308, wx1, -246), fill=GLASS, radius=6 * s)
         c.poly([P(wx0 + 6, -300), P(wx0 + 20, -300), P(wx0 + 6, -278)],
                fill=mix(GLASS, TEAL_LIGHT, 0.45))
-    c.rrect(R(772, -236, 824, -176), 3 * s, outline=mix(body, STEEL, 0.6), width=1.5 * s)
-    c.rrect(R(706, -226, 760, -202), 3 * s, fill=NAVY)
-    c.text(*P(733, -214), "CC 01", "condensed", 14 * s, AMBER, anchor="mm")
+    c.rect(R(772, -236, 824, -176), outline=mix(body, STEEL, 0.6), width=1.5 * s, radius=3 * s)
+    c.rect(R(706, -226, 760, -202), fill=NAVY, radius=3 * s)
+    c.text(*P(733, -214), "CC 01", "condensed-bold", 14 * s, AMBER, anchor="mm")
     # Short hood nose and lamps.
-    c.rrect(R(940, -226, 958, -208), 3 * s, fill=STEEL_DARK)
+    c.rect(R(940, -226, 958, -208), fill=STEEL_DARK, radius=3 * s)
     c.circle(*P(949, -217), 6 * s, fill=(255, 236, 170))
-    c.rrect(R(58, -262, 72, -244), 3 * s, fill=STEEL_DARK)
+    c.rect(R(58, -262, 72, -244), fill=STEEL_DARK, radius=3 * s)
     c.circle(*P(66, -253), 5 * s, fill=(255, 120, 90))
     # Grab rails beside the cab door and at the nose.
     c.line([P(766, -236), P(766, -150)], WHITE, 2.5 * s)
@@ -365,22 +166,22 @@ def coach(c, x, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER, bogies=True):
         return (x + x0 * s, y + y0 * s, x + x1 * s, y + y1 * s)
 
     for bx in (170, 630) if bogies else ():
-        c.rrect(R(bx - 80, -74, bx + 80, -44), 6 * s, fill=STEEL_DARK)
+        c.rect(R(bx - 80, -74, bx + 80, -44), fill=STEEL_DARK, radius=6 * s)
         for ax in (bx - 42, bx + 42):
             wheel(c, P(ax, -28)[0], P(ax, -28)[1], 28 * s)
     c.rect(R(250, -96, 550, -70), fill=mix(CHARCOAL, STEEL_DARK, 0.5))
     c.rect(R(0, -96, 12, -84), fill=STEEL)
     c.rect(R(788, -96, 800, -84), fill=STEEL)
-    c.rrect(R(12, -318, 788, -92), 14 * s, fill=body)
-    c.rrect(R(20, -332, 780, -306), 10 * s, fill=mix(body, STEEL, 0.5))
+    c.rect(R(12, -318, 788, -92), fill=body, radius=14 * s)
+    c.rect(R(20, -332, 780, -306), fill=mix(body, STEEL, 0.5), radius=10 * s)
     c.rect(R(12, -152, 788, -100), fill=band)
     c.rect(R(12, -160, 788, -154), fill=stripe)
     for dx in (34, 730):
-        c.rrect(R(dx, -282, dx + 38, -104), 4 * s, outline=mix(body, STEEL, 0.6), width=2 * s)
-        c.rrect(R(dx + 8, -272, dx + 30, -232), 3 * s, fill=GLASS)
+        c.rect(R(dx, -282, dx + 38, -104), outline=mix(body, STEEL, 0.6), width=2 * s, radius=4 * s)
+        c.rect(R(dx + 8, -272, dx + 30, -232), fill=GLASS, radius=3 * s)
     for k in range(8):
         wx = 98 + k * 78
-        c.rrect(R(wx, -276, wx + 60, -206), 6 * s, fill=GLASS)
+        c.rect(R(wx, -276, wx + 60, -206), fill=GLASS, radius=6 * s)
         c.poly([P(wx + 6, -270), P(wx + 22, -270), P(wx + 6, -248)],
                fill=mix(GLASS, TEAL_LIGHT, 0.4))
 
@@ -401,8 +202,8 @@ def locomotive_front(c, cx, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER):
         c.poly([P(k * 20 - 6, -88), P(k * 20 + 6, -88), P(k * 20 - 2, -34),
                 P(k * 20 - 14, -34)], fill=stripe)
     c.rect(R(-10, -80, 10, -54), fill=STEEL)
-    c.rrect(R(-16, -62, 16, -50), 3 * s, fill=STEEL_LIGHT)
-    c.rrect(R(-90, -300, 90, -92), 14 * s, fill=body)
+    c.rect(R(-16, -62, 16, -50), fill=STEEL_LIGHT, radius=3 * s)
+    c.rect(R(-90, -300, 90, -92), fill=body, radius=14 * s)
     c.poly([P(-80, -300), P(80, -300), P(70, -322), P(-70, -322)],
            fill=mix(body, STEEL, 0.4))
     c.rect(R(-90, -150, 90, -100), fill=band)
@@ -418,8 +219,8 @@ def locomotive_front(c, cx, y, s, body=STEEL_LIGHT, band=TEAL, stripe=AMBER):
         c.line([P(side * 96, -260), P(side * 96, -110)], mix(STEEL_LIGHT, WHITE, 0.4), 3 * s)
     c.rect(R(-3, -282, 3, -214), fill=body)
     c.circle(*P(0, -308), 7 * s, fill=(255, 240, 190))
-    c.rrect(R(-30, -196, 30, -170), 4 * s, fill=NAVY)
-    c.text(*P(0, -183), "CC 01", "condensed", 15 * s, AMBER, anchor="mm")
+    c.rect(R(-30, -196, 30, -170), fill=NAVY, radius=4 * s)
+    c.text(*P(0, -183), "CC 01", "condensed-bold", 15 * s, AMBER, anchor="mm")
 
 
 def padlock(c, x, y, size, colour):
@@ -428,8 +229,8 @@ def padlock(c, x, y, size, colour):
            size * 0.1)
     c.line([(x + size * 0.8, y + size * 0.42), (x + size * 0.8, y + size * 0.55)], colour,
            size * 0.1)
-    c.rrect((x + size * 0.08, y + size * 0.52, x + size * 0.92, y + size), size * 0.1,
-            fill=colour)
+    c.rect((x + size * 0.08, y + size * 0.52, x + size * 0.92, y + size), fill=colour,
+           radius=size * 0.1)
     c.circle(x + size / 2, y + size * 0.72, size * 0.08, fill=NAVY)
 
 
@@ -437,7 +238,8 @@ def emblem(c, cx, cy, r):
     """The workshop's logo: a wheel on a rail inside an amber ring."""
     c.circle(cx, cy, r, fill=AMBER)
     c.circle(cx, cy, r * 0.84, fill=NAVY)
-    gear_outline(c, cx, cy - r * 0.08, r * 0.56, 12, TEAL_LIGHT, r * 0.07)
+    gear(c, cx, cy - r * 0.08, r * 0.56, 12, outline=TEAL_LIGHT, width=r * 0.07, depth=0.16,
+         bore=0.3)
     c.circle(cx, cy - r * 0.08, r * 0.16, fill=AMBER)
     c.rect((cx - r * 0.62, cy + r * 0.5, cx + r * 0.62, cy + r * 0.6), fill=WHITE)
 
@@ -471,21 +273,21 @@ def login_art(out):
         for xx in (46, 686):
             c.line([(xx, y - 6), (xx, y + 6)], TEAL_LIGHT, 1)
         c.rect((310, y - 9, 422, y + 9), fill=alpha(NAVY_DEEP, 255))
-        c.text(366, y, "LOKOMOTIF CC", "condensed", 11, TEAL_LIGHT, anchor="mm")
+        c.text(366, y, "LOKOMOTIF CC", "condensed-bold", 11, TEAL_LIGHT, anchor="mm")
 
     # Quiet field for the help text.
     with c.layer(0.35):
-        c.rrect((722, 138, 919, 424), 6, outline=alpha(TEAL_LIGHT, 255), width=1)
+        c.rect((722, 138, 919, 424), outline=alpha(TEAL_LIGHT, 255), width=1, radius=6)
     for k, label in enumerate(("DIAGNOSA", "PERAWATAN", "TUNE-UP", "SIMULASI")):
         yy = 196 + k * 48
         c.circle(752, yy, 5, fill=AMBER if k == 0 else TEAL_LIGHT)
-        c.text(768, yy, label, "condensed", 14, mix(STEEL_LIGHT, NAVY, 0.25), anchor="lm")
+        c.text(768, yy, label, "condensed-bold", 14, mix(STEEL_LIGHT, NAVY, 0.25), anchor="lm")
     c.text(740, 160, "MODUL SISTEM", "bold", 11, AMBER, tracking=2)
 
     # Login plate under the password controls.
     with c.layer(0.82):
-        c.rrect((262, 408, 842, 536), 10, fill=alpha(NAVY_DEEP, 255))
-    c.rrect((262, 408, 842, 536), 10, outline=mix(TEAL, NAVY, 0.2), width=1.5)
+        c.rect((262, 408, 842, 536), fill=alpha(NAVY_DEEP, 255), radius=10)
+    c.rect((262, 408, 842, 536), outline=mix(TEAL, NAVY, 0.2), width=1.5, radius=10)
     c.rect((262, 408, 842, 411), fill=AMBER)
     padlock(c, 284, 462, 26, TEAL_LIGHT)
     c.text(320, 468, "AKSES", "bold", 12, WHITE)
@@ -502,11 +304,11 @@ def login_art(out):
     c.text(894, 630, "Bengkel Perawatan Sarana", "regular", 12, STEEL_LIGHT, anchor="ra")
 
     # The CLOSE mark under the click area at 808..897, 9..74 of this box.
-    c.rrect((814, 13, 893, 70), 10, fill=mix(RED, NAVY_DEEP, 0.15))
-    c.rrect((814, 13, 893, 70), 10, outline=mix(RED, WHITE, 0.4), width=1.5)
+    c.rect((814, 13, 893, 70), fill=mix(RED, NAVY_DEEP, 0.15), radius=10)
+    c.rect((814, 13, 893, 70), outline=mix(RED, WHITE, 0.4), width=1.5, radius=10)
     power_symbol(c, 853.5, 35, 11, WHITE, 3)
     c.text(853.5, 60, "CLOSE", "bold", 12, WHITE, anchor="mm", tracking=1.5)
-    return c.save(out)
+    return save(c, out)
 
 
 def menu_art(out):
@@ -532,7 +334,7 @@ def menu_art(out):
     with c.layer(0.5):
         ox, oy = 250, 470
         c.line([(ox, oy + 40), (ox + 320, oy + 40)], TEAL_LIGHT, 1.2)
-        c.rrect((ox + 30, oy - 24, ox + 290, oy + 6), 6, outline=TEAL_LIGHT, width=1.2)
+        c.rect((ox + 30, oy - 24, ox + 290, oy + 6), outline=TEAL_LIGHT, width=1.2, radius=6)
         for k in range(3):
             cx = ox + 70 + k * 90
             c.circle(cx, oy + 8, 32, outline=TEAL_LIGHT, width=1.2)
@@ -541,28 +343,28 @@ def menu_art(out):
         c.line([(ox + 70, oy + 70), (ox + 250, oy + 70)], TEAL_LIGHT, 0.8)
         for xx in (ox + 70, ox + 160, ox + 250):
             c.line([(xx, oy + 62), (xx, oy + 78)], TEAL_LIGHT, 0.8)
-    c.text(410, 560, "BOGIE CO-CO  •  6 GANDAR", "condensed", 12, TEAL_LIGHT, anchor="mm",
+    c.text(410, 560, "BOGIE CO-CO  •  6 GANDAR", "condensed-bold", 12, TEAL_LIGHT, anchor="mm",
            tracking=1.5)
     c.rect((0, 596, 883, 602), fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def close_icon(out):
     # Shown stretched at 80 x 41 on a white plate; the word "Close" overlaps its top.
     c = Canvas(80, 41, (64, 64), scale=10, background=WHITE)
-    c.rrect((3, 9, 77, 40), 8, fill=mix(RED, NAVY_DEEP, 0.1))
-    c.rrect((3, 9, 77, 40), 8, outline=mix(RED, NAVY_DEEP, 0.45), width=1.2)
+    c.rect((3, 9, 77, 40), fill=mix(RED, NAVY_DEEP, 0.1), radius=8)
+    c.rect((3, 9, 77, 40), outline=mix(RED, NAVY_DEEP, 0.45), width=1.2, radius=8)
     power_symbol(c, 40, 26, 9, WHITE, 2.8)
-    return c.save(out)
+    return save(c, out)
 
 
 def menu_icon(out):
     # Shown stretched at 45 x 40 beside each menu button.
     c = Canvas(45, 40, (64, 64), scale=12, background=NAVY)
     c.gradient((0, 0, 45, 40), NAVY_LIGHT, NAVY_DEEP)
-    gear(c, 22.5, 20, 17, 10, AMBER, hole=NAVY, rotate=0.15)
+    gear(c, 22.5, 20, 17, 10, AMBER, rotate=0.15, bore=0.32, bore_fill=NAVY)
     c.circle(22.5, 20, 3, fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def corner_icon(out):
@@ -570,7 +372,7 @@ def corner_icon(out):
     c = Canvas(33, 25, (64, 64), scale=16, background=NAVY)
     c.gradient((0, 0, 33, 25), TEAL, NAVY)
     emblem(c, 16.5, 12.5, 10.5)
-    return c.save(out)
+    return save(c, out)
 
 
 def about_background(out):
@@ -582,9 +384,9 @@ def about_background(out):
     with c.layer(0.3):
         c.arc(449, 233, 120, 180, 270, TEAL, 1.2)
         c.arc(449, 233, 92, 180, 270, TEAL, 0.8)
-    c.rrect((4, 4, 117, 229), 4, outline=TEAL, width=1)
+    c.rect((4, 4, 117, 229), outline=TEAL, width=1, radius=4)
     c.rect((120, 10, 121.5, 223), fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def about_emblem(out):
@@ -593,8 +395,8 @@ def about_emblem(out):
     c.gradient((0, 0, 210, 434), NAVY, NAVY_DEEP)
     c.glow(105, 230, 130, 160, TEAL, 0.55)
     grid(c, 15, alpha(WHITE, 10))
-    c.rrect((6, 6, 204, 428), 12, outline=AMBER, width=2.5)
-    c.rrect((12, 12, 198, 422), 9, outline=mix(TEAL, NAVY, 0.3), width=1)
+    c.rect((6, 6, 204, 428), outline=AMBER, width=2.5, radius=12)
+    c.rect((12, 12, 198, 422), outline=mix(TEAL, NAVY, 0.3), width=1, radius=9)
     c.text(105, 40, "SISTEM PAKAR", "bold", 17, AMBER, anchor="mm", tracking=1)
     c.rect((40, 56, 170, 58), fill=TEAL_LIGHT)
     # Track in perspective under the locomotive.
@@ -604,12 +406,12 @@ def about_emblem(out):
     c.line([(78, 330), (58, 356)], STEEL_LIGHT, 3)
     c.line([(132, 330), (152, 356)], STEEL_LIGHT, 3)
     locomotive_front(c, 105, 330, 0.82)
-    c.rrect((14, 356, 196, 420), 8, fill=NAVY_DEEP)
+    c.rect((14, 356, 196, 420), fill=NAVY_DEEP, radius=8)
     c.rect((14, 356, 196, 358), fill=AMBER)
     c.text(105, 378, "LOKOMOTIF", "bold", 26, WHITE, anchor="mm", stroke=2,
            stroke_fill=NAVY_DEEP)
-    c.text(105, 406, "DIESEL ELEKTRIK", "condensed", 13, STEEL_LIGHT, anchor="mm", tracking=1)
-    return c.save(out)
+    c.text(105, 406, "DIESEL ELEKTRIK", "condensed-bold", 13, STEEL_LIGHT, anchor="mm", tracking=1)
+    return save(c, out)
 
 
 def diagno_background(out):
@@ -618,7 +420,7 @@ def diagno_background(out):
     grid(c, 20, alpha(WHITE, 10), major=5, major_colour=alpha(WHITE, 22))
     # Emblem in the corner beside the title plate.
     c.circle(778, 42, 34, fill=mix(TEAL, NAVY, 0.3))
-    gear(c, 772, 40, 20, 9, STEEL_LIGHT, hole=mix(TEAL, NAVY, 0.3))
+    gear(c, 772, 40, 20, 9, STEEL_LIGHT, bore=0.32, bore_fill=mix(TEAL, NAVY, 0.3))
     c.circle(788, 54, 12, outline=AMBER, width=4)
     c.line([(797, 63), (808, 74)], AMBER, 5)
     # Band between the title and the panels.
@@ -631,8 +433,8 @@ def diagno_background(out):
     # Foot band.
     rails(c, 0, 825, 512, 0.5)
     c.text(810, 498, "MESIN  •  PENDINGIN  •  PELUMASAN  •  BAHAN BAKAR  •  GAS BUANG  •  REM",
-           "condensed", 11, STEEL, anchor="rm", tracking=1)
-    return c.save(out)
+           "condensed-bold", 11, STEEL, anchor="rm", tracking=1)
+    return save(c, out)
 
 
 def diagno_panel(out):
@@ -640,7 +442,7 @@ def diagno_panel(out):
     c.gradient((0, 0, 169, 166), NAVY_LIGHT, NAVY_DEEP)
     grid(c, 12, alpha(WHITE, 12))
     c.text(84.5, 16, "DIAGNOSA", "bold", 13, AMBER, anchor="mm", tracking=2)
-    gear(c, 74, 76, 38, 11, STEEL_LIGHT, hole=NAVY, rotate=0.1)
+    gear(c, 74, 76, 38, 11, STEEL_LIGHT, rotate=0.1, bore=0.32, bore_fill=NAVY)
     c.circle(74, 76, 6, fill=STEEL_LIGHT)
     # Magnifier over the gear.
     c.line([(112, 110), (138, 134)], AMBER_DARK, 11)
@@ -649,7 +451,7 @@ def diagno_panel(out):
         c.circle(96, 92, 28, fill=alpha(TEAL_LIGHT, 255))
     c.circle(96, 92, 28, outline=AMBER, width=5)
     c.line([(84, 92), (93, 101), (110, 82)], WHITE, 4)
-    return c.save(out)
+    return save(c, out)
 
 
 def diagno_strip(out):
@@ -662,7 +464,7 @@ def diagno_strip(out):
         for k in range(4):
             c.line([(196 + k * 10, 20 + k * 6), (262, 20 + k * 6)], TEAL_LIGHT, 1.2)
     locomotive(c, 268, 46, 0.12)
-    return c.save(out)
+    return save(c, out)
 
 
 def teal_pattern(c, rng):
@@ -693,7 +495,7 @@ def pm_background(out):
     c = Canvas(777, 729, (1024, 768), scale=2, background=TEAL)
     teal_pattern(c, random.Random(20240501))
     c.rect((0, 116, 777, 119), fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def tuneup_background(out):
@@ -702,14 +504,14 @@ def tuneup_background(out):
     c.gradient((0, 0, 977, 729), NAVY, mix(NAVY_DEEP, TEAL_DEEP, 0.5))
     grid(c, 24, alpha(WHITE, 9), major=4, major_colour=alpha(WHITE, 18))
     with c.layer(0.45):
-        gear_outline(c, 905, 52, 70, 16, TEAL_LIGHT, 2)
-        gear_outline(c, 830, 110, 38, 10, TEAL_LIGHT, 2, rotate=0.2)
-        gear_outline(c, 120, 640, 160, 24, TEAL, 2)
-        gear_outline(c, 860, 600, 110, 18, TEAL, 2, rotate=0.1)
-    gear(c, 905, 52, 40, 12, mix(STEEL, NAVY, 0.2), hole=NAVY)
-    gear(c, 848, 98, 22, 9, AMBER, hole=NAVY, rotate=0.3)
+        gear(c, 905, 52, 70, 16, outline=TEAL_LIGHT, width=2, depth=0.16, bore=0.3)
+        gear(c, 830, 110, 38, 10, outline=TEAL_LIGHT, width=2, depth=0.16, rotate=0.2, bore=0.3)
+        gear(c, 120, 640, 160, 24, outline=TEAL, width=2, depth=0.16, bore=0.3)
+        gear(c, 860, 600, 110, 18, outline=TEAL, width=2, depth=0.16, rotate=0.1, bore=0.3)
+    gear(c, 905, 52, 40, 12, mix(STEEL, NAVY, 0.2), bore=0.32, bore_fill=NAVY)
+    gear(c, 848, 98, 22, 9, AMBER, rotate=0.3, bore=0.32, bore_fill=NAVY)
     c.rect((0, 124, 977, 126), fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def workshop_banner(out):
@@ -727,7 +529,7 @@ def workshop_banner(out):
         colour = (TEAL, NAVY_LIGHT, TEAL_LIGHT, AMBER)[k % 4]
         c.poly([(x + k * 14, 64), (x + k * 14 + 7, 64), (x + k * 14 + 37, 0),
                 (x + k * 14 + 30, 0)], fill=colour)
-    return c.save(out)
+    return save(c, out)
 
 
 def coach_workshop(out):
@@ -753,7 +555,7 @@ def coach_workshop(out):
         c.rect((jx + 2, 66, jx + 5, 102), fill=AMBER_DARK)
         c.rect((jx - 3, 100, jx + 10, 104), fill=CHARCOAL)
     coach(c, 16, 80, 0.14, bogies=False)
-    c.rrect((47, 110, 97, 118), 2, fill=STEEL)
+    c.rect((47, 110, 97, 118), fill=STEEL, radius=2)
     c.rect((52, 113, 92, 115), fill=STEEL_DARK)
     for ax in (58, 86):
         wheel(c, ax, 122, 8)
@@ -761,12 +563,12 @@ def coach_workshop(out):
     mx = 124
     c.circle(mx, 112, 3.4, fill=(214, 170, 130))
     c.arc(mx, 111, 3.8, 180, 360, AMBER, 2.2)
-    c.rrect((mx - 4.5, 115.5, mx + 4.5, 130), 2, fill=AMBER)
+    c.rect((mx - 4.5, 115.5, mx + 4.5, 130), fill=AMBER, radius=2)
     c.line([(mx - 2, 130), (mx - 3, 141)], NAVY, 3)
     c.line([(mx + 2, 130), (mx + 3, 141)], NAVY, 3)
     c.line([(mx - 4, 118), (mx - 11, 124)], AMBER, 2.4)
     c.line([(mx - 11, 124), (mx - 16, 121)], STEEL_LIGHT, 1.4)
-    return c.save(out)
+    return save(c, out)
 
 
 def dm_background(out):
@@ -782,10 +584,10 @@ def dm_background(out):
         c.circle(ox, oy + 170, 120, outline=TEAL_LIGHT, width=3)
         c.circle(ox + 60, oy + 150, 16, outline=TEAL_LIGHT, width=3)
         c.circle(ox, oy + 170, 30, outline=TEAL_LIGHT, width=3)
-        gear_outline(c, 140, 640, 130, 20, TEAL_LIGHT, 3)
+        gear(c, 140, 640, 130, 20, outline=TEAL_LIGHT, width=3, depth=0.16, bore=0.3)
     c.rect((0, 0, 1024, 6), fill=AMBER)
     c.rect((0, 762, 1024, 768), fill=AMBER)
-    return c.save(out)
+    return save(c, out)
 
 
 def piston_diagram(c, ox, oy, s, line=WHITE, accent=AMBER):
@@ -803,34 +605,23 @@ def piston_diagram(c, ox, oy, s, line=WHITE, accent=AMBER):
     c.rect((ox + 4 * s, oy - 8 * s, ox + 10 * s, oy), fill=STEEL)
 
 
-def dimension(c, x0, y0, x1, y1, label, colour=AMBER, size=11, offset=(0, 0)):
-    c.line([(x0, y0), (x1, y1)], colour, 1)
-    for (ax, ay), (bx, by) in (((x0, y0), (x1, y1)), ((x1, y1), (x0, y0))):
-        ang = math.atan2(by - ay, bx - ax)
-        for d in (0.45, -0.45):
-            c.line([(ax, ay), (ax + 6 * math.cos(ang + d), ay + 6 * math.sin(ang + d))],
-                   colour, 1)
-    c.text((x0 + x1) / 2 + offset[0], (y0 + y1) / 2 + offset[1], label, "bold", size, colour,
-           anchor="mm")
-
-
 def dm_engine(out):
     # Shown under the result rows of the engine power window.
     c = Canvas(440, 150, scale=4, background=NAVY)
     c.gradient((0, 0, 440, 150), NAVY_LIGHT, NAVY_DEEP)
     grid(c, 10, alpha(WHITE, 10))
     piston_diagram(c, 70, 12, 1.0)
-    dimension(c, 43, 27, 97, 27, "D", size=10, offset=(0, -8))
-    dimension(c, 112, 36, 112, 80, "L", size=10, offset=(8, 0))
+    dimension(c, (43, 27), (97, 27), "D", AMBER, side=-1, face="bold", size=10, width=1, head=6)
+    dimension(c, (112, 36), (112, 80), "L", AMBER, face="bold", size=10, width=1, head=6)
     c.text(150, 30, "MOTOR DIESEL", "bold", 20, WHITE)
     c.text(150, 56, "Daya efektif  •  Torsi  •  Bahan bakar", "regular", 12, STEEL_LIGHT)
     c.rect((150, 78, 420, 80), fill=AMBER)
     for k, (label, unit) in enumerate((("Nme", "PK"), ("T", "m kg"), ("Be", "(kg/jam)/PK"))):
         x = 150 + k * 92
-        c.rrect((x, 90, x + 84, 130), 6, fill=mix(TEAL, NAVY, 0.35))
+        c.rect((x, 90, x + 84, 130), fill=mix(TEAL, NAVY, 0.35), radius=6)
         c.text(x + 42, 104, label, "bold", 14, AMBER, anchor="mm")
-        c.text(x + 42, 121, unit, "condensed", 9.5, WHITE, anchor="mm")
-    return c.save(out)
+        c.text(x + 42, 121, unit, "condensed-bold", 9.5, WHITE, anchor="mm")
+    return save(c, out)
 
 
 def brake_background(out, width, height, light):
@@ -859,7 +650,7 @@ def brake_background(out, width, height, light):
             c.arc(cx, cy, r * 1.1, 155, 205, outline, r * 0.14)
     c.rect((0, 0, width, 6), fill=AMBER)
     c.rect((0, height - 6, width, height), fill=TEAL)
-    return c.save(out)
+    return save(c, out)
 
 
 def gayrem_background(out):
@@ -868,14 +659,6 @@ def gayrem_background(out):
 
 def umurrem_background(out):
     return brake_background(out, 1024, 832, light=True)
-
-
-def arrow(c, x0, y0, x1, y1, colour, width=2, head=7):
-    c.line([(x0, y0), (x1, y1)], colour, width)
-    ang = math.atan2(y1 - y0, x1 - x0)
-    c.poly([(x1 + head * 0.4 * math.cos(ang), y1 + head * 0.4 * math.sin(ang)),
-            (x1 - head * math.cos(ang - 0.45), y1 - head * math.sin(ang - 0.45)),
-            (x1 - head * math.cos(ang + 0.45), y1 - head * math.sin(ang + 0.45))], fill=colour)
 
 
 def gayrem_rigging(out):
@@ -898,17 +681,17 @@ def gayrem_rigging(out):
     c.rect((200, 17, 212, 39), fill=STEEL_LIGHT)
     for k in range(4):
         c.line([(216 + k * 8, 18), (222 + k * 8, 38)], STEEL, 1.2)
-    arrow(c, 188, 17, 150, 17, AMBER)
+    arrow(c, (188, 17), (150, 17), AMBER, 2, head=7)
     c.text(169, 12, "K", "bold", 11, AMBER, anchor="mb")
-    dimension(c, 140, 84, 140, 122, "b", size=10, offset=(9, 0))
-    dimension(c, 140, 28, 140, 84, "a", size=10, offset=(9, 0))
+    dimension(c, (140, 84), (140, 122), "b", AMBER, face="bold", size=10, width=1, head=6)
+    dimension(c, (140, 28), (140, 84), "a", AMBER, face="bold", size=10, width=1, head=6)
     c.text(276, 22, "GAYA REM", "bold", 22, WHITE)
     c.text(276, 52, "Rigging, silinder & bidur", "regular", 11, STEEL_LIGHT)
     c.rect((276, 72, 426, 74), fill=AMBER)
     c.text(276, 86, "Standar UIC", "bold", 12, TEAL_LIGHT)
     c.text(276, 106, "Persentase pengereman", "regular", 11, STEEL_LIGHT)
     c.text(276, 122, "kereta kosong & penuh", "regular", 11, STEEL_LIGHT)
-    return c.save(out)
+    return save(c, out)
 
 
 def umurrem_panel(out):
@@ -927,7 +710,7 @@ def umurrem_panel(out):
     c.text(184, 22, title, "bold", c.fit(title, "bold", 17, 268), NAVY, anchor="lm")
     note = "Kesimpulan tampil setelah HITUNG"
     c.text(184, 46, note, "regular", c.fit(note, "regular", 12, 268), STEEL_DARK, anchor="lm")
-    return c.save(out)
+    return save(c, out)
 
 
 PICTURES = {
@@ -955,16 +738,23 @@ PICTURES = {
 
 
 def main():
-    default = Path(__file__).resolve().parent.parent / "assets" / "pictures"
-    folder = Path(sys.argv[1]) if len(sys.argv) > 1 else default
-    folder.mkdir(parents=True, exist_ok=True)
+    default = Path(__file__).resolve().parent.parent / "assets"
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else default
     only = set(sys.argv[2:])
+    unknown = only - set(PICTURES) - {"icon"}
+    if unknown:
+        sys.exit("No such picture: " + ", ".join(sorted(unknown)))
+    folder = root / "pictures"
+    folder.mkdir(parents=True, exist_ok=True)
     for name, draw in PICTURES.items():
         if only and name not in only:
             continue
         path = folder / name
         w, h = draw(path)
         print(f"{name:24} {w:5} x {h:<5} {path.stat().st_size:7} bytes")
+    if not only or "icon" in only:
+        for path in icon.write(root / "icons" / "hicolor"):
+            print(f"{str(path.relative_to(root)):56} {path.stat().st_size:7} bytes")
 
 
 if __name__ == "__main__":
