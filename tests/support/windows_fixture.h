@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace loco {
+
 // Creates the program's ten windows for one test and destroys them after it.
 class WindowsTest : public testing::Test {
 protected:
@@ -22,3 +24,5 @@ T* control(QWidget* window, const char* name)
     EXPECT_NE(found, nullptr) << "no control " << name;
     return found;
 }
+
+} // namespace loco
