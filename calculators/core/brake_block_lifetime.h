@@ -65,7 +65,6 @@ struct BrakeBlockLifetimeEntries {
     std::string wheels;
 };
 
-// The result fields, then the conclusion's fill-ins.
 enum class BrakeBlockLifetimeResult : std::uint8_t {
     ForcePerBlock,
     TreadCircumference,

@@ -44,7 +44,6 @@ struct BrakeForceEntries {
     std::string fullLoad;
 };
 
-// The result fields, then the conclusion's fill-ins.
 enum class BrakeForceResult : std::uint8_t {
     RiggingRatio,
     CylinderForce,

@@ -27,7 +27,6 @@ struct EnginePowerEntries {
     std::string fuelUsed;
 };
 
-// The result fields, then the conclusion's fill-ins.
 enum class EnginePowerResult : std::uint8_t {
     SweptVolume,
     Torque,
