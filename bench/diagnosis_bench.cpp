@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
                 benchmark::DoNotOptimize(loco::loadKnowledgeBase(loco::knowledgeResourcePath(system)));
     }));
 
-    MedianReporter reporter;
+    loco::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -115,7 +115,7 @@ int main(int argc, char* argv[])
         char what[160];
         std::snprintf(what, sizeof what, "median %s: %.4f ms CPU, %.4f ms real (budget %.1f ms)", name,
                       it->second.cpuMs, it->second.realMs, budgetMs);
-        reportAim(it->second.cpuMs <= budgetMs, what);
+        loco::reportAim(it->second.cpuMs <= budgetMs, what);
     };
     check("tidak_next_question", kAnswerBudgetMs);
     check("ya_conclusion", kAnswerBudgetMs);

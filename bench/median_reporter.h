@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace loco {
+
 struct Median {
     double realMs = 0;
     double cpuMs = 0;
@@ -31,3 +33,5 @@ inline void reportAim(bool met, const std::string& what)
 {
     std::printf("%s %s\n", met ? "met   " : "MISSED", what.c_str());
 }
+
+} // namespace loco

@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
             benchmark::DoNotOptimize(smoothToBox(loco::decodeJpegImage(bytes), box));
     }));
 
-    MedianReporter reporter;
+    loco::MedianReporter reporter;
     try {
         benchmark::RunSpecifiedBenchmarks(&reporter);
     } catch (const std::exception& e) {
@@ -104,10 +104,10 @@ int main(int argc, char* argv[])
     benchmark::Shutdown();
 
     const auto median = [&](const char* name) { return reporter.medians[name]; };
-    const Median proses = median("proses_and_paint");
-    const Median ours = median("ours_reduced_decode_then_scale");
-    const Median qtReader = median("qt_reader_scaled_size");
-    const Median fullDecode = median("full_decode_then_scale");
+    const loco::Median proses = median("proses_and_paint");
+    const loco::Median ours = median("ours_reduced_decode_then_scale");
+    const loco::Median qtReader = median("qt_reader_scaled_size");
+    const loco::Median fullDecode = median("full_decode_then_scale");
     if (proses.realMs <= 0 || ours.cpuMs <= 0 || qtReader.cpuMs <= 0 || fullDecode.cpuMs <= 0)
         return 0; // a filter left some out: nothing to compare
 
@@ -117,8 +117,9 @@ int main(int argc, char* argv[])
                 qtReader.realMs / ours.realMs);
     std::printf("full decode + scale / ours: %.2f CPU, %.2f real\n", fullDecode.cpuMs / ours.cpuMs,
                 fullDecode.realMs / ours.realMs);
-    reportAim(proses.realMs <= kProsesBudgetMs, "PROSES within budget");
-    reportAim(ours.cpuMs <= qtReader.cpuMs, "no slower than QImageReader with scaled size");
-    reportAim(fullDecode.cpuMs >= kFullDecodeMinRatio * ours.cpuMs, "at least 3x faster than full decode + scale");
+    loco::reportAim(proses.realMs <= kProsesBudgetMs, "PROSES within budget");
+    loco::reportAim(ours.cpuMs <= qtReader.cpuMs, "no slower than QImageReader with scaled size");
+    loco::reportAim(fullDecode.cpuMs >= kFullDecodeMinRatio * ours.cpuMs,
+                    "at least 3x faster than full decode + scale");
     return 0;
 }

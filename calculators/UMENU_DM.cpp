@@ -1,11 +1,42 @@
 #include "calculators/UMENU_DM.h"
 
+#include "calculators/calculator_controls.h"
 #include "calculators/core/engine_power.h"
-#include "calculators/window_form.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
 #include "ui_UMENU_DM.h"
+
+namespace {
+
+using loco::EnginePowerEntry;
+using loco::EnginePowerResult;
+using Texts = loco::EnginePowerEntries;
+using Entry = loco::EntryControl<Ui::TDM, Texts, EnginePowerEntry>;
+using Result = loco::ResultControl<Ui::TDM, EnginePowerResult>;
+
+constexpr std::array<Entry, 7> kEntries{{
+    {EnginePowerEntry::Bore, &Texts::bore, &Ui::TDM::edit11},
+    {EnginePowerEntry::Stroke, &Texts::stroke, &Ui::TDM::edit12},
+    {EnginePowerEntry::Speed, &Texts::speed, &Ui::TDM::edit13},
+    {EnginePowerEntry::MeanPressure, &Texts::meanPressure, &Ui::TDM::edit14},
+    {EnginePowerEntry::Cylinders, &Texts::cylinders, &Ui::TDM::ComboBox2},
+    {EnginePowerEntry::Cycles, &Texts::cycles, &Ui::TDM::ComboBox1},
+    {EnginePowerEntry::FuelUsed, &Texts::fuelUsed, &Ui::TDM::edit18},
+}};
+static_assert(loco::namesInOrder(kEntries, EnginePowerEntry::FuelUsed));
+
+constexpr std::array<Result, 6> kResults{{
+    {EnginePowerResult::SweptVolume, &Ui::TDM::Edit2},
+    {EnginePowerResult::Torque, &Ui::TDM::Edit5},
+    {EnginePowerResult::Power, &Ui::TDM::Edit6},
+    {EnginePowerResult::SpecificConsumption, &Ui::TDM::Edit15},
+    {EnginePowerResult::PowerFillIn, &Ui::TDM::Edit21},
+    {EnginePowerResult::ConsumptionFillIn, &Ui::TDM::Edit25},
+}};
+static_assert(loco::namesInOrder(kResults, EnginePowerResult::ConsumptionFillIn));
+
+} // namespace
 
 using loco::connectHandler;
 
@@ -24,8 +55,11 @@ TDM::~TDM() = default;
 
 void TDM::Button1Click()
 {
-    WindowForm form(this);
-    loco::computeEnginePower(form, loco::decimalSeparator());
+    loco::ResultFields fields(*ui, kResults, [this] {
+        ui->Memo2->setVisible(false);
+        ui->Memo1->setVisible(true);
+    });
+    loco::computeEnginePower(loco::typedEntries(*ui, kEntries), fields, loco::decimalSeparator());
 }
 
 void TDM::Button3Click()

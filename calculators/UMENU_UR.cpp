@@ -2,13 +2,64 @@
 
 #include "calculators/UMENU_Gayrem.h"
 #include "calculators/Udialog1.h"
+#include "calculators/calculator_controls.h"
 #include "calculators/core/brake_block_lifetime.h"
-#include "calculators/window_form.h"
 #include "shell/window_refs.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
 #include "ui_UMENU_UR.h"
+
+namespace {
+
+using loco::BrakeBlockLifetimeEntry;
+using loco::BrakeBlockLifetimeResult;
+using Texts = loco::BrakeBlockLifetimeEntries;
+using Entry = loco::EntryControl<Ui::Tumurrem, Texts, BrakeBlockLifetimeEntry>;
+using Result = loco::ResultControl<Ui::Tumurrem, BrakeBlockLifetimeResult>;
+
+constexpr std::array<Entry, 21> kEntries{{
+    {BrakeBlockLifetimeEntry::WheelDiameter, &Texts::wheelDiameter, &Ui::Tumurrem::Edit1},
+    {BrakeBlockLifetimeEntry::ArcAngle, &Texts::arcAngle, &Ui::Tumurrem::Edit2},
+    {BrakeBlockLifetimeEntry::BlockWidth, &Texts::blockWidth, &Ui::Tumurrem::Edit3},
+    {BrakeBlockLifetimeEntry::Thickness, &Texts::thickness, &Ui::Tumurrem::Edit4},
+    {BrakeBlockLifetimeEntry::MinimumThickness, &Texts::minimumThickness, &Ui::Tumurrem::Edit5},
+    {BrakeBlockLifetimeEntry::ParticleDiameter, &Texts::particleDiameter, &Ui::Tumurrem::Edit6},
+    {BrakeBlockLifetimeEntry::Speed, &Texts::speed, &Ui::Tumurrem::ComboBox1},
+    {BrakeBlockLifetimeEntry::WearCoefficient, &Texts::wearCoefficient, &Ui::Tumurrem::Edit7},
+    {BrakeBlockLifetimeEntry::MaterialFactor, &Texts::materialFactor, &Ui::Tumurrem::Edit8},
+    {BrakeBlockLifetimeEntry::ContactFactor, &Texts::contactFactor, &Ui::Tumurrem::Edit9},
+    {BrakeBlockLifetimeEntry::Hardness, &Texts::hardness, &Ui::Tumurrem::Edit11},
+    {BrakeBlockLifetimeEntry::BrakingsPerTrip, &Texts::brakingsPerTrip, &Ui::Tumurrem::Edit12},
+    {BrakeBlockLifetimeEntry::TripsPerDay, &Texts::tripsPerDay, &Ui::Tumurrem::Edit13},
+    {BrakeBlockLifetimeEntry::PistonArea, &Texts::pistonArea, &Ui::Tumurrem::Edit16},
+    {BrakeBlockLifetimeEntry::MaxPressure, &Texts::maxPressure, &Ui::Tumurrem::Edit17},
+    {BrakeBlockLifetimeEntry::MaxEfficiency, &Texts::maxEfficiency, &Ui::Tumurrem::Edit18},
+    {BrakeBlockLifetimeEntry::UpperArm, &Texts::upperArm, &Ui::Tumurrem::Edit19},
+    {BrakeBlockLifetimeEntry::LowerArm, &Texts::lowerArm, &Ui::Tumurrem::Edit20},
+    {BrakeBlockLifetimeEntry::SpringForce, &Texts::springForce, &Ui::Tumurrem::Edit21},
+    {BrakeBlockLifetimeEntry::SlackAdjusterForce, &Texts::slackAdjusterForce, &Ui::Tumurrem::Edit22},
+    {BrakeBlockLifetimeEntry::Wheels, &Texts::wheels, &Ui::Tumurrem::Edit23},
+}};
+static_assert(loco::namesInOrder(kEntries, BrakeBlockLifetimeEntry::Wheels));
+
+constexpr std::array<Result, 12> kResults{{
+    {BrakeBlockLifetimeResult::ForcePerBlock, &Ui::Tumurrem::Edit24},
+    {BrakeBlockLifetimeResult::TreadCircumference, &Ui::Tumurrem::Edit40},
+    {BrakeBlockLifetimeResult::ArcLength, &Ui::Tumurrem::Edit39},
+    {BrakeBlockLifetimeResult::ContactArea, &Ui::Tumurrem::Edit37},
+    {BrakeBlockLifetimeResult::AllowedWear, &Ui::Tumurrem::Edit36},
+    {BrakeBlockLifetimeResult::ParticleArea, &Ui::Tumurrem::Edit35},
+    {BrakeBlockLifetimeResult::Particles, &Ui::Tumurrem::Edit34},
+    {BrakeBlockLifetimeResult::Contacts, &Ui::Tumurrem::Edit33},
+    {BrakeBlockLifetimeResult::WearVolume, &Ui::Tumurrem::Edit32},
+    {BrakeBlockLifetimeResult::Lifetime, &Ui::Tumurrem::Edit31},
+    {BrakeBlockLifetimeResult::DaysFillIn, &Ui::Tumurrem::Edit14},
+    {BrakeBlockLifetimeResult::HoursFillIn, &Ui::Tumurrem::Edit15},
+}};
+static_assert(loco::namesInOrder(kResults, BrakeBlockLifetimeResult::HoursFillIn));
+
+} // namespace
 
 using loco::connectHandler;
 
@@ -35,8 +86,8 @@ void Tumurrem::FormCreate()
 
 void Tumurrem::Button1Click()
 {
-    WindowForm form(this);
-    loco::computeBrakeBlockLifetime(form, loco::decimalSeparator());
+    loco::ResultFields fields(*ui, kResults, [this] { ui->Panel18->setVisible(false); });
+    loco::computeBrakeBlockLifetime(loco::typedEntries(*ui, kEntries), fields, loco::decimalSeparator());
 }
 
 void Tumurrem::Button3Click()
@@ -50,7 +101,7 @@ void Tumurrem::Button3Click()
     ui->ComboBox1->clearEditText();
     for (QLineEdit* field : {ui->Edit31, ui->Edit32, ui->Edit33, ui->Edit34, ui->Edit35, ui->Edit36, ui->Edit37,
                              ui->Edit39, ui->Edit40})
-        field->clear();
+        loco::showFieldText(field, QString());
 }
 
 void Tumurrem::Button2Click()

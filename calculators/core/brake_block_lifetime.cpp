@@ -1,39 +1,44 @@
 #include "calculators/core/brake_block_lifetime.h"
 
+#include "calculators/core/number_format.h"
 #include "calculators/core/number_reader.h"
 
 namespace loco {
 
-void computeBrakeBlockLifetime(CalculatorForm& form, char separator)
+void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink,
+                               char separator)
 {
-    const auto entry = [&](std::string_view control) { return readEntry(form, control, separator); };
-    const auto show = [&](std::string_view control, Quantity value, Pattern pattern = Pattern::twoDecimals) {
-        showResult(form, control, value, pattern, separator);
+    using enum BrakeBlockLifetimeEntry;
+    using enum BrakeBlockLifetimeResult;
+    const auto entry = [&](const std::string& text, BrakeBlockLifetimeEntry name) {
+        return readEntry(text, name, separator);
+    };
+    const auto show = [&](BrakeBlockLifetimeResult field, Quantity value, Pattern pattern = Pattern::TwoDecimals) {
+        sink.result(field, formatNumber(value.value(), pattern, separator));
     };
 
-    const Quantity wheelDiameter = entry("Edit1");
-    const Quantity arcAngle = entry("Edit2");
-    const Quantity blockWidth = entry("Edit3");
-    const Quantity thickness = entry("Edit4");
-    const Quantity minimumThickness = entry("Edit5");
-    const Quantity particleDiameter = entry("Edit6");
+    const Quantity wheelDiameter = entry(entries.wheelDiameter, WheelDiameter);
+    const Quantity arcAngle = entry(entries.arcAngle, ArcAngle);
+    const Quantity blockWidth = entry(entries.blockWidth, BlockWidth);
+    const Quantity thickness = entry(entries.thickness, Thickness);
+    const Quantity minimumThickness = entry(entries.minimumThickness, MinimumThickness);
+    const Quantity particleDiameter = entry(entries.particleDiameter, ParticleDiameter);
     // The speed must be a whole number, but only its text decides the route.
-    const std::string speedText = form.text("ComboBox1");
-    readWholeNumber(speedText);
-    const Quantity wearCoefficient = entry("Edit7");
-    const Quantity materialFactor = entry("Edit8");
-    const Quantity contactFactor = entry("Edit9");
-    const Quantity hardness = entry("Edit11");
-    const Quantity brakingsPerTrip = entry("Edit12");
-    const Quantity tripsPerDay = entry("Edit13");
-    const Quantity pistonArea = entry("Edit16");
-    const Quantity maxPressure = entry("Edit17");
-    const Quantity maxEfficiency = entry("Edit18");
-    const Quantity upperArm = entry("Edit19");
-    const Quantity lowerArm = entry("Edit20");
-    const Quantity springForce = entry("Edit21");
-    const Quantity slackAdjusterForce = entry("Edit22");
-    const Quantity wheels = entry("Edit23");
+    readWholeEntry(entries.speed, Speed);
+    const Quantity wearCoefficient = entry(entries.wearCoefficient, WearCoefficient);
+    const Quantity materialFactor = entry(entries.materialFactor, MaterialFactor);
+    const Quantity contactFactor = entry(entries.contactFactor, ContactFactor);
+    const Quantity hardness = entry(entries.hardness, Hardness);
+    const Quantity brakingsPerTrip = entry(entries.brakingsPerTrip, BrakingsPerTrip);
+    const Quantity tripsPerDay = entry(entries.tripsPerDay, TripsPerDay);
+    const Quantity pistonArea = entry(entries.pistonArea, PistonArea);
+    const Quantity maxPressure = entry(entries.maxPressure, MaxPressure);
+    const Quantity maxEfficiency = entry(entries.maxEfficiency, MaxEfficiency);
+    const Quantity upperArm = entry(entries.upperArm, UpperArm);
+    const Quantity lowerArm = entry(entries.lowerArm, LowerArm);
+    const Quantity springForce = entry(entries.springForce, SpringForce);
+    const Quantity slackAdjusterForce = entry(entries.slackAdjusterForce, SlackAdjusterForce);
+    const Quantity wheels = entry(entries.wheels, Wheels);
 
     const Quantity treadCircumference = wheelDiameter / 2 * 6.28;
     const Quantity arcLength = arcAngle / 360 * treadCircumference;
@@ -47,29 +52,29 @@ void computeBrakeBlockLifetime(CalculatorForm& form, char separator)
     const Quantity pressingForce = riggedForce * (maxEfficiency / 100);
     const Quantity blockForce = pressingForce - slackAdjusterForce * wheels;
     const Quantity forcePerBlock = blockForce / (wheels * 2);
-    show("Edit24", forcePerBlock);
+    show(ForcePerBlock, forcePerBlock);
 
-    const Quantity routeLength = itemValue(speedText, speedItems).value_or(0);
+    const Quantity routeLength = itemValue(entries.speed, kSpeedItems).value_or(0);
     const Quantity contacts = routeLength * 1000 / arcLength;
     const Quantity wearFactor = wearCoefficient * 1E-8;
     const Quantity wearVolume =
         wearFactor * materialFactor * contactFactor * forcePerBlock * arcLength * particles * contacts / hardness;
     const Quantity lifetime = allowedWear / (wearVolume * brakingsPerTrip * tripsPerDay);
 
-    show("Edit40", treadCircumference);
-    show("Edit39", arcLength);
-    show("Edit37", contactArea);
-    show("Edit36", allowedWear);
-    show("Edit35", particleArea);
-    show("Edit34", particles);
-    show("Edit33", contacts);
-    show("Edit32", wearVolume);
-    show("Edit31", lifetime);
+    show(TreadCircumference, treadCircumference);
+    show(ArcLength, arcLength);
+    show(ContactArea, contactArea);
+    show(AllowedWear, allowedWear);
+    show(ParticleArea, particleArea);
+    show(Particles, particles);
+    show(Contacts, contacts);
+    show(WearVolume, wearVolume);
+    show(Lifetime, lifetime);
 
-    show("Edit14", lifetime, Pattern::whole);
-    show("Edit15", lifetime * 24, Pattern::whole);
-    form.setVisible("Edit15", true);
-    form.setVisible("Panel18", false);
+    show(DaysFillIn, lifetime, Pattern::Whole);
+    show(HoursFillIn, lifetime * 24, Pattern::Whole);
+    sink.show(HoursFillIn);
+    sink.showConclusion();
 }
 
 bool thicknessNoticeDue(std::string_view minimumThickness, std::string_view thickness, char separator)

@@ -1,28 +1,95 @@
 #pragma once
 
-#include "calculators/core/calculator_form.h"
+#include "calculators/core/entry.h"
 #include "calculators/core/list_items.h"
+#include "calculators/core/result_sink.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace loco {
 
-// Speed list (ComboBox1): average speed in km/h and the route length S it
-// stands for; any other text stands for 0.
-inline constexpr std::array<ListItem, 4> speedItems{{{"70", 500.0}, {"80", 650.0}, {"90", 700.0}, {"100", 1000.0}}};
+// Speed list: average speed in km/h and the route length S it stands for;
+// any other text stands for 0.
+inline constexpr std::array<ListItem, 4> kSpeedItems{{{"70", 500.0}, {"80", 650.0}, {"90", 700.0}, {"100", 1000.0}}};
 
-// The compute button of the brake-block lifetime window. Reads Edit1 to
-// Edit6, ComboBox1 (as a whole number), Edit7 to Edit9, Edit11 to Edit13 and
-// Edit16 to Edit23 in that order; writes Edit24 (force per block) first, then
-// Edit40, Edit39, Edit37, Edit36, Edit35, Edit34, Edit33, Edit32 and Edit31,
-// the fill-ins Edit14 (days) and Edit15 (hours), shows Edit15 and finally
-// hides Panel18. Throws loco::Error as computeEnginePower does.
-void computeBrakeBlockLifetime(CalculatorForm& form, char separator);
+// In the order in which they are read.
+enum class BrakeBlockLifetimeEntry : std::uint8_t {
+    WheelDiameter,
+    ArcAngle,
+    BlockWidth,
+    Thickness,
+    MinimumThickness,
+    ParticleDiameter,
+    Speed,
+    WearCoefficient,
+    MaterialFactor,
+    ContactFactor,
+    Hardness,
+    BrakingsPerTrip,
+    TripsPerDay,
+    PistonArea,
+    MaxPressure,
+    MaxEfficiency,
+    UpperArm,
+    LowerArm,
+    SpringForce,
+    SlackAdjusterForce,
+    Wheels,
+};
 
-// Whether changing the minimum thickness (Edit5) calls for the notice that it
-// must stay below the block thickness (Edit4): both texts read as numbers and
-// the minimum is not below the thickness. Never throws.
+// The entries' texts as typed; speed is the speed list's text.
+struct BrakeBlockLifetimeEntries {
+    std::string wheelDiameter;
+    std::string arcAngle;
+    std::string blockWidth;
+    std::string thickness;
+    std::string minimumThickness;
+    std::string particleDiameter;
+    std::string speed;
+    std::string wearCoefficient;
+    std::string materialFactor;
+    std::string contactFactor;
+    std::string hardness;
+    std::string brakingsPerTrip;
+    std::string tripsPerDay;
+    std::string pistonArea;
+    std::string maxPressure;
+    std::string maxEfficiency;
+    std::string upperArm;
+    std::string lowerArm;
+    std::string springForce;
+    std::string slackAdjusterForce;
+    std::string wheels;
+};
+
+enum class BrakeBlockLifetimeResult : std::uint8_t {
+    ForcePerBlock,
+    TreadCircumference,
+    ArcLength,
+    ContactArea,
+    AllowedWear,
+    ParticleArea,
+    Particles,
+    Contacts,
+    WearVolume,
+    Lifetime,
+    DaysFillIn,
+    HoursFillIn,
+};
+
+// Reads every entry (the speed as a whole number), shows the force per block
+// first, then the other results from the tread circumference to the
+// lifetime, the days and hours fill-ins (showing the hours), and finally the
+// conclusion. Throws as computeEnginePower does.
+void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink,
+                               char separator);
+
+// Whether changing the minimum thickness calls for the notice that it must
+// stay below the block thickness: both texts read as numbers and the minimum
+// is not below the thickness. Never throws.
 bool thicknessNoticeDue(std::string_view minimumThickness, std::string_view thickness, char separator);
 
 } // namespace loco

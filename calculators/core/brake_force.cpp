@@ -1,65 +1,68 @@
 #include "calculators/core/brake_force.h"
 
+#include "calculators/core/number_format.h"
+
 namespace loco {
 namespace {
 
-constexpr std::string_view satisfactory = "memuaskan";
-constexpr std::string_view unsatisfactory = "kurang memuaskan";
+constexpr std::string_view kSatisfactory = "memuaskan";
+constexpr std::string_view kUnsatisfactory = "kurang memuaskan";
 
 } // namespace
 
 std::string_view fullCarVerdict(double percentage)
 {
-    return percentage > 50 && percentage < 80 ? satisfactory : unsatisfactory;
+    return percentage > 50 && percentage < 80 ? kSatisfactory : kUnsatisfactory;
 }
 
 std::string_view emptyCarVerdict(double percentage)
 {
-    return percentage > 50 && percentage <= 100 ? satisfactory : unsatisfactory;
+    return percentage > 50 && percentage <= 100 ? kSatisfactory : kUnsatisfactory;
 }
 
-void computeBrakeForce(CalculatorForm& form, char separator)
+void computeBrakeForce(const BrakeForceEntries& entries, ResultSink<BrakeForceResult>& sink, char separator)
 {
-    const auto entry = [&](std::string_view control) { return readEntry(form, control, separator); };
-    const auto show = [&](std::string_view control, Quantity value) {
-        showResult(form, control, value, Pattern::twoDecimals, separator);
+    using enum BrakeForceEntry;
+    using enum BrakeForceResult;
+    const auto entry = [&](const std::string& text, BrakeForceEntry name) { return readEntry(text, name, separator); };
+    const auto show = [&](BrakeForceResult field, Quantity value) {
+        sink.result(field, formatNumber(value.value(), Pattern::TwoDecimals, separator));
     };
 
-    const Quantity upperArm = entry("Edit14");
-    const Quantity lowerArm = entry("Edit15");
-    const Quantity wheels = entry("Edit16");
-    const Quantity pistonArea = entry("Edit17");
-    const Quantity maxPressure = entry("Edit18");
-    const Quantity springForce = entry("Edit19");
-    const Quantity maxEfficiency = entry("Edit20");
-    const Quantity slackAdjusterForce = entry("Edit21");
-    const Quantity emptyLoad = entry("Edit23");
-    const Quantity fullLoad = entry("Edit24");
+    const Quantity upperArm = entry(entries.upperArm, UpperArm);
+    const Quantity lowerArm = entry(entries.lowerArm, LowerArm);
+    const Quantity wheels = entry(entries.wheels, Wheels);
+    const Quantity pistonArea = entry(entries.pistonArea, PistonArea);
+    const Quantity maxPressure = entry(entries.maxPressure, MaxPressure);
+    const Quantity springForce = entry(entries.springForce, SpringForce);
+    const Quantity maxEfficiency = entry(entries.maxEfficiency, MaxEfficiency);
+    const Quantity slackAdjusterForce = entry(entries.slackAdjusterForce, SlackAdjusterForce);
+    const Quantity emptyLoad = entry(entries.emptyLoad, EmptyLoad);
+    const Quantity fullLoad = entry(entries.fullLoad, FullLoad);
 
     const Quantity riggingRatio = upperArm / lowerArm * wheels;
-    show("Edit14jwb", riggingRatio);
+    show(RiggingRatio, riggingRatio);
     const Quantity cylinderForce = pistonArea * maxPressure - springForce;
-    show("Edit15jwb", cylinderForce);
+    show(CylinderForce, cylinderForce);
     const Quantity pressingForce = maxEfficiency / 100 * cylinderForce * riggingRatio;
     const Quantity blockForce = pressingForce - slackAdjusterForce * wheels;
-    show("Edit16jwb", blockForce);
+    show(BlockForce, blockForce);
 
     const Quantity fullPercentage = blockForce / fullLoad * 100;
-    show("Edit19jwb", fullPercentage);
-    show("Edit6", fullPercentage);
-    form.setText("Edit8", std::string(fullCarVerdict(fullPercentage.value())));
-    form.setVisible("Edit6", true);
-    form.setVisible("Edit8", true);
+    show(FullCarPercentage, fullPercentage);
+    show(FullCarFillIn, fullPercentage);
+    sink.result(FullCarVerdict, std::string(fullCarVerdict(fullPercentage.value())));
+    sink.show(FullCarFillIn);
+    sink.show(FullCarVerdict);
 
     const Quantity emptyPercentage = blockForce / emptyLoad * 100;
-    show("Edit20jwb", emptyPercentage);
-    show("Edit5", emptyPercentage);
-    form.setText("Edit7", std::string(emptyCarVerdict(emptyPercentage.value())));
-    form.setVisible("Edit5", true);
-    form.setVisible("Edit7", true);
+    show(EmptyCarPercentage, emptyPercentage);
+    show(EmptyCarFillIn, emptyPercentage);
+    sink.result(EmptyCarVerdict, std::string(emptyCarVerdict(emptyPercentage.value())));
+    sink.show(EmptyCarFillIn);
+    sink.show(EmptyCarVerdict);
 
-    form.setVisible("RichEdit1", true);
-    form.setVisible("Memo2", false);
+    sink.showConclusion();
 }
 
 } // namespace loco

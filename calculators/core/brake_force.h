@@ -1,7 +1,10 @@
 #pragma once
 
-#include "calculators/core/calculator_form.h"
+#include "calculators/core/entry.h"
+#include "calculators/core/result_sink.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace loco {
@@ -14,13 +17,49 @@ std::string_view fullCarVerdict(double percentage);
 // up to and including 100, "kurang memuaskan" otherwise.
 std::string_view emptyCarVerdict(double percentage);
 
-// The compute button of the brake-force window. Reads Edit14 to Edit21,
-// Edit23 and Edit24 in that order, then writes Edit14jwb (rigging ratio),
-// Edit15jwb (cylinder force), Edit16jwb (block force); Edit19jwb and the
-// fill-in Edit6 (full-car percentage), Edit8 (its verdict), shows Edit6 and
-// Edit8; Edit20jwb and Edit5 (empty-car percentage), Edit7 (its verdict),
-// shows Edit5 and Edit7; finally shows RichEdit1 and hides Memo2. Throws
-// loco::Error as computeEnginePower does.
-void computeBrakeForce(CalculatorForm& form, char separator);
+// In the order in which they are read.
+enum class BrakeForceEntry : std::uint8_t {
+    UpperArm,
+    LowerArm,
+    Wheels,
+    PistonArea,
+    MaxPressure,
+    SpringForce,
+    MaxEfficiency,
+    SlackAdjusterForce,
+    EmptyLoad,
+    FullLoad,
+};
+
+struct BrakeForceEntries {
+    std::string upperArm;
+    std::string lowerArm;
+    std::string wheels;
+    std::string pistonArea;
+    std::string maxPressure;
+    std::string springForce;
+    std::string maxEfficiency;
+    std::string slackAdjusterForce;
+    std::string emptyLoad;
+    std::string fullLoad;
+};
+
+enum class BrakeForceResult : std::uint8_t {
+    RiggingRatio,
+    CylinderForce,
+    BlockForce,
+    FullCarPercentage,
+    EmptyCarPercentage,
+    FullCarFillIn,
+    FullCarVerdict,
+    EmptyCarFillIn,
+    EmptyCarVerdict,
+};
+
+// Reads every entry, then shows the rigging ratio, cylinder force and block
+// force; the full car's percentage with its fill-in and verdict (both then
+// shown); the same for the empty car; finally the conclusion. Throws as
+// computeEnginePower does.
+void computeBrakeForce(const BrakeForceEntries& entries, ResultSink<BrakeForceResult>& sink, char separator);
 
 } // namespace loco

@@ -1,44 +1,44 @@
 #include "calculators/core/engine_power.h"
 
-#include "calculators/core/number_reader.h"
+#include "calculators/core/number_format.h"
 
 namespace loco {
 
-void computeEnginePower(CalculatorForm& form, char separator)
+void computeEnginePower(const EnginePowerEntries& entries, ResultSink<EnginePowerResult>& sink, char separator)
 {
-    const auto entry = [&](std::string_view control) { return readEntry(form, control, separator); };
-    const auto show = [&](std::string_view control, Quantity value, Pattern pattern) {
-        showResult(form, control, value, pattern, separator);
+    using enum EnginePowerEntry;
+    using enum EnginePowerResult;
+    const auto entry = [&](const std::string& text, EnginePowerEntry name) { return readEntry(text, name, separator); };
+    const auto show = [&](EnginePowerResult field, Quantity value, Pattern pattern) {
+        sink.result(field, formatNumber(value.value(), pattern, separator));
     };
 
-    const Quantity bore = entry("edit11");
-    const Quantity stroke = entry("edit12");
-    const Quantity speed = entry("edit13");
-    const Quantity meanPressure = entry("edit14");
+    const Quantity bore = entry(entries.bore, Bore);
+    const Quantity stroke = entry(entries.stroke, Stroke);
+    const Quantity speed = entry(entries.speed, Speed);
+    const Quantity meanPressure = entry(entries.meanPressure, MeanPressure);
     // The cylinder items stand for the numbers they show, so the number read is Z.
-    const Quantity cylinders = entry("ComboBox2");
-    const std::string strokeCountText = form.text("ComboBox1");
-    const Quantity typedCycles = readNumber(strokeCountText, separator);
-    const Quantity fuelUsed = entry("edit18");
+    const Quantity cylinders = entry(entries.cylinders, Cylinders);
+    const Quantity typedCycles = entry(entries.cycles, Cycles);
+    const Quantity fuelUsed = entry(entries.fuelUsed, FuelUsed);
 
-    const Quantity cycles = itemValue(strokeCountText, strokeItems).value_or(typedCycles.value());
+    const Quantity cycles = itemValue(entries.cycles, kStrokeItems).value_or(typedCycles.value());
 
     const Quantity sweptVolume = bore * bore * 0.785 * stroke;
-    show("Edit2", sweptVolume, Pattern::twoDecimals);
+    show(SweptVolume, sweptVolume, Pattern::TwoDecimals);
     // 0.01 turns kg·cm into m·kg.
     const Quantity torque = sweptVolume * cylinders * cycles * (1 / 6.28) * 0.01 * meanPressure;
-    show("Edit5", torque, Pattern::twoDecimals);
+    show(Torque, torque, Pattern::TwoDecimals);
     const Quantity power = torque * speed / 716.2 * 0.9863;
-    show("Edit6", power, Pattern::twoDecimals);
+    show(Power, power, Pattern::TwoDecimals);
     const Quantity specificConsumption = fuelUsed / power;
-    show("Edit15", specificConsumption, Pattern::eightDecimals);
+    show(SpecificConsumption, specificConsumption, Pattern::EightDecimals);
 
-    show("Edit21", power, Pattern::whole);
-    form.setVisible("Edit21", true);
-    show("Edit25", specificConsumption, Pattern::eightDecimals);
-    form.setVisible("Edit25", true);
-    form.setVisible("Memo2", false);
-    form.setVisible("Memo1", true);
+    show(PowerFillIn, power, Pattern::Whole);
+    sink.show(PowerFillIn);
+    show(ConsumptionFillIn, specificConsumption, Pattern::EightDecimals);
+    sink.show(ConsumptionFillIn);
+    sink.showConclusion();
 }
 
 } // namespace loco

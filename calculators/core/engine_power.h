@@ -1,25 +1,45 @@
 #pragma once
 
-#include "calculators/core/calculator_form.h"
+#include "calculators/core/entry.h"
 #include "calculators/core/list_items.h"
+#include "calculators/core/result_sink.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 namespace loco {
 
-// Stroke count list (ComboBox1): working cycles per crankshaft revolution.
-inline constexpr std::array<ListItem, 2> strokeItems{{{"2", 1.0}, {"4", 0.5}}};
+// Stroke count list: working cycles per crankshaft revolution.
+inline constexpr std::array<ListItem, 2> kStrokeItems{{{"2", 1.0}, {"4", 0.5}}};
 
-// Cylinder count list (ComboBox2).
-inline constexpr std::array<ListItem, 3> cylinderItems{{{"8", 8.0}, {"12", 12.0}, {"16", 16.0}}};
+// In the order in which they are read.
+enum class EnginePowerEntry : std::uint8_t { Bore, Stroke, Speed, MeanPressure, Cylinders, Cycles, FuelUsed };
 
-// The compute button of the engine power window. Reads edit11, edit12,
-// edit13, edit14, ComboBox2, ComboBox1 and edit18 in that order, then writes
-// Edit2 (swept volume), Edit5 (torque), Edit6 (power), Edit15 (specific fuel
-// consumption), the fill-ins Edit21 and Edit25 (each made visible after its
-// text is set), and finally hides Memo2 and shows Memo1. Throws loco::Error
-// on a bad entry (before any write) or an arithmetic fault (after the
-// results computed so far are written).
-void computeEnginePower(CalculatorForm& form, char separator);
+// The entries' texts as typed; cycles is the stroke count list's text.
+struct EnginePowerEntries {
+    std::string bore;
+    std::string stroke;
+    std::string speed;
+    std::string meanPressure;
+    std::string cycles;
+    std::string cylinders;
+    std::string fuelUsed;
+};
+
+enum class EnginePowerResult : std::uint8_t {
+    SweptVolume,
+    Torque,
+    Power,
+    SpecificConsumption,
+    PowerFillIn,
+    ConsumptionFillIn,
+};
+
+// Reads every entry, then shows swept volume, torque, power and specific
+// consumption, fills and shows each fill-in, and shows the conclusion.
+// Throws EntryError on a bad entry (before anything is shown) and
+// loco::Error on an arithmetic fault (after the results computed so far).
+void computeEnginePower(const EnginePowerEntries& entries, ResultSink<EnginePowerResult>& sink, char separator);
 
 } // namespace loco

@@ -7,9 +7,9 @@ namespace loco {
 // The display patterns of calculator results; the value is the number of
 // decimals shown.
 enum class Pattern {
-    whole = 0,         // "0"
-    twoDecimals = 2,   // "0.00"
-    eightDecimals = 8, // "0.00000000"
+    Whole = 0,         // "0"
+    TwoDecimals = 2,   // "0.00"
+    EightDecimals = 8, // "0.00000000"
 };
 
 // Formats a finite value with the pattern: at least one integer digit, the

@@ -88,7 +88,7 @@ std::int64_t leadingPowerOfTen(const NumberParts& parts)
 
 bool allZero(std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; }
 
-enum class Outcome { number, refused, overflow };
+enum class Outcome { Number, Refused, Overflow };
 
 struct Reading {
     Outcome outcome;
@@ -100,10 +100,10 @@ Reading read(std::string_view text, char separator)
     assert(separator == '.' || separator == ',');
     const auto parts = split(text, separator);
     if (!parts)
-        return {Outcome::refused};
+        return {Outcome::Refused};
     const double zero = parts->negative ? -0.0 : 0.0;
     if (allZero(parts->integerDigits) && allZero(parts->fractionDigits))
-        return {Outcome::number, zero};
+        return {Outcome::Number, zero};
 
     // from_chars wants '.', no '+' and at least one integer digit.
     std::string normal;
@@ -123,9 +123,9 @@ Reading read(std::string_view text, char separator)
     const auto [end, error] = std::from_chars(normal.data(), last, value);
     // Out of range covers overflow and underflow to zero alike, without a value.
     if (error == std::errc::result_out_of_range)
-        return leadingPowerOfTen(*parts) >= 0 ? Reading{Outcome::overflow} : Reading{Outcome::number, zero};
+        return leadingPowerOfTen(*parts) >= 0 ? Reading{Outcome::Overflow} : Reading{Outcome::Number, zero};
     assert(error == std::errc() && end == last);
-    return {Outcome::number, value};
+    return {Outcome::Number, value};
 }
 
 } // namespace
@@ -134,11 +134,11 @@ double readNumber(std::string_view text, char separator)
 {
     const Reading reading = read(text, separator);
     switch (reading.outcome) {
-    case Outcome::refused:
+    case Outcome::Refused:
         throw Error("'" + std::string(text) + "' is not a valid floating point value");
-    case Outcome::overflow:
-        throw Error(overflowMessage);
-    case Outcome::number:
+    case Outcome::Overflow:
+        throw Error(kOverflowMessage);
+    case Outcome::Number:
         break;
     }
     return reading.value;
@@ -147,7 +147,7 @@ double readNumber(std::string_view text, char separator)
 std::optional<double> tryReadNumber(std::string_view text, char separator)
 {
     const Reading reading = read(text, separator);
-    if (reading.outcome != Outcome::number)
+    if (reading.outcome != Outcome::Number)
         return std::nullopt;
     return reading.value;
 }

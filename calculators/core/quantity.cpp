@@ -13,9 +13,9 @@ namespace {
 Quantity checked(double result)
 {
     if (std::isnan(result))
-        throw Error(invalidOperationMessage);
+        throw Error(kInvalidOperationMessage);
     if (std::isinf(result))
-        throw Error(overflowMessage);
+        throw Error(kOverflowMessage);
     return result;
 }
 
@@ -30,7 +30,7 @@ Quantity operator*(Quantity a, Quantity b) { return checked(a.value_ * b.value_)
 Quantity operator/(Quantity a, Quantity b)
 {
     if (b.value_ == 0)
-        throw Error(a.value_ == 0 ? invalidOperationMessage : divisionByZeroMessage);
+        throw Error(a.value_ == 0 ? kInvalidOperationMessage : kDivisionByZeroMessage);
     return checked(a.value_ / b.value_);
 }
 

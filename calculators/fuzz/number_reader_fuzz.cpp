@@ -21,7 +21,7 @@
 namespace {
 
 // std::regex recurses per character; longer texts are left to the unit tests.
-constexpr std::size_t maxLength = 1024;
+constexpr std::size_t kMaxLength = 1024;
 
 [[noreturn]] void fail(const char* what, const std::string& text, char separator)
 {
@@ -30,7 +30,7 @@ constexpr std::size_t maxLength = 1024;
 }
 
 struct Expected {
-    enum { refused, overflow, number } outcome;
+    enum { Refused, Overflow, Number } outcome;
     double value = 0;
 };
 
@@ -39,7 +39,7 @@ Expected referenceNumber(const std::string& text, char separator)
     static const std::regex withPoint(R"( *[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]*)([eE][+-]?[0-9]*)? *)");
     static const std::regex withComma(R"( *[+-]?([0-9]+(,[0-9]*)?|,[0-9]*)([eE][+-]?[0-9]*)? *)");
     if (!std::regex_match(text, separator == '.' ? withPoint : withComma))
-        return {Expected::refused};
+        return {Expected::Refused};
     std::string c = text;
     for (char& ch : c) {
         if (ch == separator)
@@ -50,8 +50,8 @@ Expected referenceNumber(const std::string& text, char separator)
     errno = 0;
     const double value = std::strtod(c.c_str(), nullptr);
     if (errno == ERANGE && std::isinf(value))
-        return {Expected::overflow};
-    return {Expected::number, value};
+        return {Expected::Overflow};
+    return {Expected::Number, value};
 }
 
 std::optional<long> referenceWholeNumber(const std::string& text)
@@ -73,12 +73,12 @@ void checkNumber(const std::string& text, char separator)
     const std::string refusal = ("'" + text + "' is not a valid floating point value").c_str();
     try {
         const double value = loco::readNumber(text, separator);
-        if (expected.outcome != Expected::number || value != expected.value || !std::isfinite(value))
+        if (expected.outcome != Expected::Number || value != expected.value || !std::isfinite(value))
             fail("number read differently", text, separator);
     } catch (const loco::Error& error) {
         const std::string message = error.what();
-        if (!(expected.outcome == Expected::refused && message == refusal)
-            && !(expected.outcome == Expected::overflow && message == "Floating point overflow"))
+        if (!(expected.outcome == Expected::Refused && message == refusal)
+            && !(expected.outcome == Expected::Overflow && message == "Floating point overflow"))
             fail("number refused differently", text, separator);
     }
 }
@@ -127,7 +127,7 @@ void checkFormat(double value, const std::string& text, char separator)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0 || size > maxLength)
+    if (size == 0 || size > kMaxLength)
         return 0;
     const char separator = data[0] % 2 ? ',' : '.';
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);

@@ -10,15 +10,16 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+namespace loco {
 namespace {
 
 using Texts = std::map<std::string, QString>;
 
 // The result fields from the top; the force per block is shown first of all.
-const char* const resultFields[] = {"Edit40", "Edit39", "Edit37", "Edit36", "Edit35",
+const char* const kResultFields[] = {"Edit40", "Edit39", "Edit37", "Edit36", "Edit35",
                                     "Edit34", "Edit33", "Edit24", "Edit32", "Edit31"};
 
-const Texts resultsOfTheDefaults{{"Edit40", "2430,36"}, {"Edit39", "405,06"},     {"Edit37", "32404,80"},
+const Texts kResultsOfTheDefaults{{"Edit40", "2430,36"}, {"Edit39", "405,06"},     {"Edit37", "32404,80"},
                                  {"Edit36", "1361001,60"}, {"Edit35", "0,04"},  {"Edit34", "808207,38"},
                                  {"Edit33", "1234,39"}, {"Edit24", "1662,18"},  {"Edit32", "4950,18"},
                                  {"Edit31", "3,44"}};
@@ -29,6 +30,7 @@ protected:
     {
         WindowsTest::SetUp();
         umurrem->showModeless();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(umurrem));
         window = CalculatorWindowDriver(umurrem);
     }
 
@@ -36,7 +38,7 @@ protected:
     QStringList state() const
     {
         QStringList shown;
-        for (const char* name : resultFields)
+        for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, window.text(name));
         for (const char* name : {"Edit14", "Edit15"})
             shown << QStringLiteral("%1=%2%3").arg(name, window.text(name),
@@ -49,7 +51,7 @@ protected:
     static QStringList startWith(const Texts& results, const char* days = nullptr, const char* hours = nullptr)
     {
         QStringList shown;
-        for (const char* name : resultFields)
+        for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, results.count(name) ? results.at(name) : QString());
         if (days)
             shown << QStringLiteral("Edit14=%1").arg(days) << QStringLiteral("Edit15=%1").arg(hours)
@@ -72,12 +74,12 @@ protected:
 TEST_F(BrakeBlockLifetimeWindowTest, DefaultsGiveTheWorkedExamples)
 {
     window.press("Button1");
-    EXPECT_EQ(state(), startWith(resultsOfTheDefaults, "3", "82"));
+    EXPECT_EQ(state(), startWith(kResultsOfTheDefaults, "3", "82"));
 
     window.type("ComboBox1", "100");
     window.press("Button1");
     EXPECT_EQ(state(),
-              startWith(with(resultsOfTheDefaults, {{"Edit33", "2468,77"}, {"Edit32", "9900,37"}, {"Edit31", "1,72"}}),
+              startWith(with(kResultsOfTheDefaults, {{"Edit33", "2468,77"}, {"Edit32", "9900,37"}, {"Edit31", "1,72"}}),
                         "2", "41"));
 }
 
@@ -210,6 +212,7 @@ TEST_F(BrakeBlockLifetimeWindowTest, CheckBoxOpensTheSameBrakeForceWindowEachTim
     EXPECT_TRUE(gayrem->isVisible());
     EXPECT_FALSE(box->isChecked());
 
+    ASSERT_TRUE(QTest::qWaitForWindowActive(gayrem));
     CalculatorWindowDriver(gayrem).type("Edit14", "500");
     gayrem->close();
     click(box);
@@ -265,3 +268,4 @@ TEST_F(BrakeBlockLifetimeWindowTest, EntriesTakeVeryLongTexts)
 }
 
 } // namespace
+} // namespace loco

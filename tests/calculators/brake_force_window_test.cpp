@@ -5,12 +5,13 @@
 #include "tests/support/error_recorder.h"
 #include "toolkit/rich_text_box.h"
 
+namespace loco {
 namespace {
 
 using Texts = std::map<std::string, QString>;
 
-const char* const resultFields[] = {"Edit14jwb", "Edit15jwb", "Edit16jwb", "Edit19jwb", "Edit20jwb"};
-const char* const fillIns[] = {"Edit5", "Edit6", "Edit7", "Edit8"};
+const char* const kResultFields[] = {"Edit14jwb", "Edit15jwb", "Edit16jwb", "Edit19jwb", "Edit20jwb"};
+const char* const kFillIns[] = {"Edit5", "Edit6", "Edit7", "Edit8"};
 
 class BrakeForceWindowTest : public WindowsTest {
 protected:
@@ -18,6 +19,7 @@ protected:
     {
         WindowsTest::SetUp();
         gayrem->showModeless();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(gayrem));
         window = CalculatorWindowDriver(gayrem);
     }
 
@@ -25,9 +27,9 @@ protected:
     QStringList state() const
     {
         QStringList shown;
-        for (const char* name : resultFields)
+        for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, window.text(name));
-        for (const char* name : fillIns)
+        for (const char* name : kFillIns)
             shown << QStringLiteral("%1=%2%3").arg(name, window.text(name),
                                                    window.shown(name) ? QString() : QStringLiteral(" (hidden)"));
         shown << (window.shown("RichEdit1") ? QStringLiteral("conclusion") : QStringLiteral("no conclusion"));
@@ -39,9 +41,9 @@ protected:
     static QStringList startWith(const Texts& results, const Texts& filled = {}, bool conclusion = false)
     {
         QStringList shown;
-        for (const char* name : resultFields)
+        for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, results.count(name) ? results.at(name) : QString());
-        for (const char* name : fillIns)
+        for (const char* name : kFillIns)
             shown << (filled.count(name) ? QStringLiteral("%1=%2").arg(name, filled.at(name))
                                          : QStringLiteral("%1=Edit5 (hidden)").arg(name));
         shown << (conclusion ? QStringLiteral("conclusion") : QStringLiteral("no conclusion"));
@@ -52,18 +54,18 @@ protected:
     CalculatorWindowDriver window{nullptr};
 };
 
-const Texts forcesOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"}};
-const Texts resultsOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
+const Texts kForcesOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"}};
+const Texts kResultsOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
                                  {"Edit19jwb", "67,06"}, {"Edit20jwb", "74,92"}};
-const Texts conclusionOfTheDefaults{{"Edit5", "74,92"}, {"Edit6", "67,06"}, {"Edit7", "memuaskan"},
+const Texts kConclusionOfTheDefaults{{"Edit5", "74,92"}, {"Edit6", "67,06"}, {"Edit7", "memuaskan"},
                                     {"Edit8", "memuaskan"}};
 
 TEST_F(BrakeForceWindowTest, DefaultsGiveTheWorkedExampleAgainAndAgain)
 {
     window.press("BitBtn1");
-    EXPECT_EQ(state(), startWith(resultsOfTheDefaults, conclusionOfTheDefaults, true));
+    EXPECT_EQ(state(), startWith(kResultsOfTheDefaults, kConclusionOfTheDefaults, true));
     window.press("BitBtn1");
-    EXPECT_EQ(state(), startWith(resultsOfTheDefaults, conclusionOfTheDefaults, true));
+    EXPECT_EQ(state(), startWith(kResultsOfTheDefaults, kConclusionOfTheDefaults, true));
 }
 
 struct FailureCase {
@@ -96,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"PointInsteadOfComma", {{"Edit18", "3.8"}}, "'3.8' is not a valid floating point value.", {}, {}},
         FailureCase{"EmptyFullLoad", {{"Edit24", ""}}, "'' is not a valid floating point value.", {}, {}},
         FailureCase{"ZeroLowerArm", {{"Edit15", "0"}}, "Floating point division by zero.", {}, {}},
-        FailureCase{"ZeroFullLoad", {{"Edit24", "0"}}, "Floating point division by zero.", forcesOfTheDefaults, {}},
+        FailureCase{"ZeroFullLoad", {{"Edit24", "0"}}, "Floating point division by zero.", kForcesOfTheDefaults, {}},
         FailureCase{"ZeroEmptyLoad", {{"Edit23", "0"}}, "Floating point division by zero.",
                     {{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
                      {"Edit19jwb", "67,06"}},
@@ -110,7 +112,7 @@ TEST_F(BrakeForceWindowTest, AFailureAfterAConclusionLeavesItInView)
     ErrorRecorder errors;
     window.press("BitBtn1");
     EXPECT_EQ(errors.texts, QStringList{"'7x' is not a valid floating point value."});
-    EXPECT_EQ(state(), startWith(resultsOfTheDefaults, conclusionOfTheDefaults, true));
+    EXPECT_EQ(state(), startWith(kResultsOfTheDefaults, kConclusionOfTheDefaults, true));
 }
 
 struct VerdictCase {
@@ -157,12 +159,12 @@ TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedC
     for (const char* name : {"Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit23",
                              "Edit24"})
         EXPECT_EQ(window.text(name), QString()) << name;
-    QStringList cleared = startWith({}, conclusionOfTheDefaults, true);
+    QStringList cleared = startWith({}, kConclusionOfTheDefaults, true);
     cleared.replace(cleared.size() - 1, QStringLiteral("explanation"));
     EXPECT_EQ(state(), cleared);
     // What the user sees over each fill-in is the explanation.
     QWidget* memo = control(gayrem, "Memo2");
-    for (const char* name : fillIns) {
+    for (const char* name : kFillIns) {
         QWidget* field = control(gayrem, name);
         QWidget* seen = field->parentWidget()->childAt(field->geometry().center());
         EXPECT_TRUE(seen == memo || memo->isAncestorOf(seen)) << name;
@@ -211,3 +213,4 @@ TEST_F(BrakeForceWindowTest, EntriesTakeVeryLongTexts)
 }
 
 } // namespace
+} // namespace loco

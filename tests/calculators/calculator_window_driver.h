@@ -11,6 +11,8 @@
 #include <map>
 #include <string>
 
+namespace loco {
+
 // Drives a calculator window as a user does: types over entries, pastes,
 // presses buttons and reads what the fields show.
 class CalculatorWindowDriver {
@@ -30,6 +32,7 @@ public:
     {
         QLineEdit* edit = entry(name);
         edit->setFocus();
+        EXPECT_TRUE(edit->hasFocus()) << name;
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
@@ -61,3 +64,5 @@ public:
 private:
     QWidget* window_;
 };
+
+} // namespace loco

@@ -1,13 +1,11 @@
 #include "calculators/UMENU_DM.h"
 #include "shell/Umenu1.h"
 #include "shell/window_refs.h"
+#include "tests/calculators/calculator_window_driver.h"
 #include "tests/support/error_recorder.h"
-#include "tests/support/windows_fixture.h"
 #include "toolkit/memo_box.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -21,12 +19,13 @@ void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+namespace loco {
 namespace {
 
 using Entries = std::map<std::string, QString>;
 
-const char* const resultFields[] = {"Edit2", "Edit5", "Edit6", "Edit15"};
-const char* const entryNames[] = {"edit11", "edit12", "edit13", "edit14", "ComboBox1", "ComboBox2", "edit18"};
+const char* const kResultFields[] = {"Edit2", "Edit5", "Edit6", "Edit15"};
+const char* const kEntryNames[] = {"edit11", "edit12", "edit13", "edit14", "ComboBox1", "ComboBox2", "edit18"};
 
 class EnginePowerWindowTest : public WindowsTest {
 protected:
@@ -36,54 +35,25 @@ protected:
         DM->showModeless();
         // Typing behaves as for a user only in the active window (completion).
         ASSERT_TRUE(QTest::qWaitForWindowActive(DM));
+        window = CalculatorWindowDriver(DM);
     }
-
-    // The line edit the user types into; a list's is its own edit.
-    QLineEdit* entry(const std::string& name)
-    {
-        if (auto* list = DM->findChild<QComboBox*>(QString::fromStdString(name)))
-            return list->lineEdit();
-        return control<QLineEdit>(DM, name.c_str());
-    }
-
-    // Selects the entry's text and types over it, as a user does.
-    void type(const std::string& name, const QString& text)
-    {
-        QLineEdit* edit = entry(name);
-        edit->setFocus();
-        ASSERT_TRUE(edit->hasFocus()) << name;
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        ASSERT_EQ(edit->text(), text) << name;
-    }
-
-    void type(const Entries& entries)
-    {
-        for (const auto& [name, text] : entries)
-            type(name, text);
-    }
-
-    void press(const char* button) { click(control(DM, button)); }
-
-    QString text(const char* name) { return control<QLineEdit>(DM, name)->text(); }
 
     // Everything that HITUNG and HAPUS may change, as comparable text.
-    QStringList state()
+    QStringList state() const
     {
         QStringList shown;
-        for (const char* name : resultFields)
-            shown << QStringLiteral("%1=%2").arg(name, text(name));
+        for (const char* name : kResultFields)
+            shown << QStringLiteral("%1=%2").arg(name, window.text(name));
         for (const char* name : {"Edit21", "Edit25"})
-            shown << QStringLiteral("%1=%2 %3").arg(name, text(name), visibility(name));
+            shown << QStringLiteral("%1=%2 %3").arg(name, window.text(name), visibility(name));
         for (const char* name : {"Memo1", "Memo2"})
             shown << QStringLiteral("%1 %2").arg(name, visibility(name));
         return shown;
     }
 
-    QString visibility(const char* name)
+    QString visibility(const char* name) const
     {
-        return control(DM, name)->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden");
+        return window.shown(name) ? QStringLiteral("shown") : QStringLiteral("hidden");
     }
 
     // The state of the window showing a conclusion with these texts.
@@ -91,11 +61,13 @@ protected:
     {
         QStringList shown;
         for (int i = 0; i < 4; ++i)
-            shown << QStringLiteral("%1=%2").arg(resultFields[i], results[i]);
+            shown << QStringLiteral("%1=%2").arg(kResultFields[i], results[i]);
         return shown << QStringLiteral("Edit21=%1 shown").arg(power)
                      << QStringLiteral("Edit25=%1 shown").arg(results[3]) << QStringLiteral("Memo1 shown")
                      << QStringLiteral("Memo2 hidden");
     }
+
+    CalculatorWindowDriver window{nullptr};
 };
 
 struct Example {
@@ -114,11 +86,11 @@ class EnginePowerExampleTest : public EnginePowerWindowTest, public testing::Wit
 
 TEST_P(EnginePowerExampleTest, ShowsResultsAndConclusion)
 {
-    type(GetParam().typed);
-    press("Button1");
+    window.type(GetParam().typed);
+    window.press("Button1");
     EXPECT_EQ(state(), conclusion(GetParam().results, QString::fromUtf8(GetParam().power)));
 
-    press("Button1");
+    window.press("Button1");
     EXPECT_EQ(state(), conclusion(GetParam().results, QString::fromUtf8(GetParam().power)));
 }
 
@@ -153,15 +125,15 @@ protected:
     {
         const QStringList fresh{"10940,70", "1254,35", "0,00"};
         for (int i = 0; i < GetParam().resultsShown; ++i)
-            before[i] = QStringLiteral("%1=%2").arg(resultFields[i], fresh[i]);
+            before[i] = QStringLiteral("%1=%2").arg(kResultFields[i], fresh[i]);
         return before;
     }
 
     void failAndExpect(const QStringList& before)
     {
-        type(GetParam().typed);
+        window.type(GetParam().typed);
         ErrorRecorder errors;
-        press("Button1");
+        window.press("Button1");
         EXPECT_EQ(errors.texts, QStringList{QString::fromUtf8(GetParam().message)});
         EXPECT_EQ(state(), expected(before));
     }
@@ -174,11 +146,11 @@ TEST_P(EnginePowerFailureTest, StopsAtTheFaultInTheExplanationState)
 
 TEST_P(EnginePowerFailureTest, StopsAtTheFaultInTheConclusionState)
 {
-    type("edit11", "20");
-    press("Button1");
+    window.type("edit11", "20");
+    window.press("Button1");
     const QStringList before = conclusion({"8374,38", "960,12", "1388,32", "0,00011525"}, "1388");
     ASSERT_EQ(state(), before);
-    type("edit11", "22,86");
+    window.type("edit11", "22,86");
     failAndExpect(before);
 }
 
@@ -198,14 +170,14 @@ TEST_F(EnginePowerWindowTest, StartsWithDefaultsAndTheExplanation)
 {
     const QStringList defaults{"22,86", "26,67", "1050", "18", "4", "8", "0,16"};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(entry(entryNames[i])->text(), defaults[i]) << entryNames[i];
+        EXPECT_EQ(window.entry(kEntryNames[i])->text(), defaults[i]) << kEntryNames[i];
     EXPECT_EQ(state(), (QStringList{"Edit2=", "Edit5=", "Edit6=", "Edit15=", "Edit21=Edit21 hidden",
                                     "Edit25=Edit21 hidden", "Memo1 hidden", "Memo2 shown"}));
 }
 
 TEST_F(EnginePowerWindowTest, ResultFieldsTakeNoInput)
 {
-    press("Button1");
+    window.press("Button1");
     auto* result = control<QLineEdit>(DM, "Edit6");
     click(result);
     QTest::keyClicks(result, "9");
@@ -215,11 +187,11 @@ TEST_F(EnginePowerWindowTest, ResultFieldsTakeNoInput)
 
 TEST_F(EnginePowerWindowTest, ClearEmptiesEntriesKeepsResultsAndBringsTheExplanationBack)
 {
-    press("Button1");
+    window.press("Button1");
     const QStringList computed = state();
-    press("Button3");
-    for (const char* name : entryNames)
-        EXPECT_EQ(entry(name)->text(), QString()) << name;
+    window.press("Button3");
+    for (const char* name : kEntryNames)
+        EXPECT_EQ(window.entry(name)->text(), QString()) << name;
     EXPECT_EQ(control<QComboBox>(DM, "ComboBox1")->count(), 2);
     EXPECT_EQ(control<QComboBox>(DM, "ComboBox2")->count(), 3);
     QStringList cleared = computed.mid(0, 4);
@@ -227,51 +199,51 @@ TEST_F(EnginePowerWindowTest, ClearEmptiesEntriesKeepsResultsAndBringsTheExplana
     EXPECT_EQ(state(), cleared);
 
     ErrorRecorder errors;
-    press("Button1");
+    window.press("Button1");
     EXPECT_EQ(errors.texts, QStringList{"'' is not a valid floating point value."});
     EXPECT_EQ(state(), cleared);
 }
 
 TEST_F(EnginePowerWindowTest, AfterClearTheListsOfferTheirItemsAgain)
 {
-    press("Button3");
-    type({{"edit11", "22,86"}, {"edit12", "26,67"}, {"edit13", "1050"}, {"edit14", "18"}, {"edit18", "0,16"}});
+    window.press("Button3");
+    window.type({{"edit11", "22,86"}, {"edit12", "26,67"}, {"edit13", "1050"}, {"edit14", "18"}, {"edit18", "0,16"}});
     for (const char* name : {"ComboBox1", "ComboBox2"}) {
         // The first item, chosen with the keyboard.
-        entry(name)->setFocus();
+        window.entry(name)->setFocus();
         QTest::keyClick(control(DM, name), Qt::Key_Down);
     }
-    EXPECT_EQ(entry("ComboBox1")->text(), QStringLiteral("2"));
-    EXPECT_EQ(entry("ComboBox2")->text(), QStringLiteral("8"));
-    press("Button1");
+    EXPECT_EQ(window.entry("ComboBox1")->text(), QStringLiteral("2"));
+    EXPECT_EQ(window.entry("ComboBox2")->text(), QStringLiteral("8"));
+    window.press("Button1");
     EXPECT_EQ(state(), conclusion({"10940,70", "2508,70", "3627,54", "0,00004411"}, "3628"));
 }
 
 TEST_F(EnginePowerWindowTest, RefusedEntryCanBeCorrected)
 {
-    type("edit13", "1050 rpm");
+    window.type("edit13", "1050 rpm");
     {
         ErrorRecorder errors;
-        press("Button1");
+        window.press("Button1");
         EXPECT_EQ(errors.texts, QStringList{"'1050 rpm' is not a valid floating point value."});
     }
-    type("edit13", "1050");
-    press("Button1");
+    window.type("edit13", "1050");
+    window.press("Button1");
     EXPECT_EQ(state(), conclusion({"10940,70", "1254,35", "1813,77", "0,00008821"}, "1814"));
 }
 
 TEST_F(EnginePowerWindowTest, FinishHidesAndTheMenuBringsEverythingBack)
 {
-    type("ComboBox1", "2");
-    press("Button1");
+    window.type("ComboBox1", "2");
+    window.press("Button1");
     const QStringList computed = state();
-    press("Button2");
+    window.press("Button2");
     EXPECT_FALSE(DM->isVisible());
 
     menu1->showModeless();
     click(control(menu1, "SpeedButton7"));
     EXPECT_TRUE(DM->isVisible());
-    EXPECT_EQ(entry("ComboBox1")->text(), QStringLiteral("2"));
+    EXPECT_EQ(window.entry("ComboBox1")->text(), QStringLiteral("2"));
     EXPECT_EQ(state(), computed);
 }
 
@@ -280,22 +252,34 @@ TEST_F(EnginePowerWindowTest, EntriesTakeVeryLongTexts)
     // 0.16 written with 100,000 digits: cut anywhere short of its end it
     // would read as 0.
     const QString fuel = QStringLiteral("0,") + QString(100000, QLatin1Char('0')) + QStringLiteral("16E100000");
-    QGuiApplication::clipboard()->setText(fuel);
-    QLineEdit* edit = entry("edit18");
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(edit->text(), fuel);
-    press("Button1");
-    EXPECT_EQ(text("Edit15"), QStringLiteral("0,00008821"));
+    window.paste("edit18", fuel);
+    ASSERT_EQ(window.entry("edit18")->text(), fuel);
+    window.press("Button1");
+    EXPECT_EQ(window.text("Edit15"), QStringLiteral("0,00008821"));
 
     const QString refused = QString(100000, QLatin1Char('7')) + QLatin1Char('x');
-    QGuiApplication::clipboard()->setText(refused);
-    entry("ComboBox2")->selectAll();
-    QTest::keyClick(entry("ComboBox2"), Qt::Key_V, Qt::ControlModifier);
+    window.paste("ComboBox2", refused);
     ErrorRecorder errors;
-    press("Button1");
-    EXPECT_EQ(errors.texts, QStringList{QLatin1Char('\'') + refused + QStringLiteral("' is not a valid floating point value.")});
+    window.press("Button1");
+    EXPECT_EQ(errors.texts,
+              QStringList{QLatin1Char('\'') + refused + QStringLiteral("' is not a valid floating point value.")});
+}
+
+TEST_F(EnginePowerWindowTest, ATooLongResultShowsItsStartAndIsWholeInItsTip)
+{
+    // Bore and stroke typed in millimetres give a power wider than its fill-in.
+    window.type({{"edit11", "228,6"}, {"edit12", "266,7"}});
+    window.press("Button1");
+    auto* power = control<QLineEdit>(DM, "Edit21");
+    ASSERT_EQ(power->text(), QStringLiteral("1813769"));
+    EXPECT_EQ(power->cursorPosition(), 0);
+    EXPECT_EQ(power->toolTip(), power->text());
+    EXPECT_EQ(power->accessibleDescription(), power->text());
+
+    // A value that fits leaves no tip behind.
+    window.type({{"edit11", "22,86"}, {"edit12", "26,67"}});
+    window.press("Button1");
+    EXPECT_EQ(power->toolTip(), QString());
 }
 
 TEST_F(EnginePowerWindowTest, ConclusionKeepsItsBlankRuns)
@@ -334,7 +318,7 @@ class FillInPlacementTest : public EnginePowerWindowTest, public testing::WithPa
 // within its blanks, not over the words around them.
 TEST_P(FillInPlacementTest, NumberSitsInsideItsGap)
 {
-    press("Button1");
+    window.press("Button1");
     auto* memo = control<MemoBox>(DM, "Memo1");
     auto* field = control<QLineEdit>(DM, GetParam().field);
     const QTextBlock line = memo->document()->findBlockByNumber(GetParam().line);
@@ -364,3 +348,4 @@ INSTANTIATE_TEST_SUITE_P(Fields, FillInPlacementTest,
                          [](const auto& info) { return std::string(info.param.field); });
 
 } // namespace
+} // namespace loco

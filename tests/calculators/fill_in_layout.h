@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace loco {
+
 // Where the characters of a conclusion text lie, in the coordinates of the
 // box's parent, where the fill-in fields lie too. Box is a QTextEdit or a
 // QPlainTextEdit.
@@ -72,3 +74,5 @@ private:
 
     Box* box_;
 };
+
+} // namespace loco

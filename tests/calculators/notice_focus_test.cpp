@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+namespace loco {
 namespace {
 
 class NoticeFocusTest : public WindowsTest {
@@ -48,3 +49,4 @@ TEST_F(NoticeFocusTest, OnTheNoticeEnterPressesOkAndEscapeCloses)
 }
 
 } // namespace
+} // namespace loco

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+namespace loco {
 namespace {
 
 struct Fault {
@@ -66,3 +67,4 @@ TEST(Consistency, EmptyBaseHasNoStart)
 }
 
 } // namespace
+} // namespace loco

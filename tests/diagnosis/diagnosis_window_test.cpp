@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+namespace loco {
 namespace {
 
 const QString startPrompt = QStringLiteral("silahkan pilih dahulu letak kerusakan yang akan didiagnosis");
@@ -341,3 +342,4 @@ INSTANTIATE_TEST_SUITE_P(Systems, EveryDialogue, testing::Range(0, int(loco::sys
                          [](const auto& info) { return std::string(systemNames[info.param]); });
 
 } // namespace
+} // namespace loco

@@ -7,10 +7,8 @@
 #include <ostream>
 #include <string>
 
+namespace loco {
 namespace {
-
-using loco::Answer;
-using loco::System;
 
 // Two systems that share a question text, each with its own outcomes.
 loco::KnowledgeSet twoSystems()
@@ -96,3 +94,4 @@ TEST(KnowledgeBase, UnknownLabelsAnswerNothing)
 }
 
 } // namespace
+} // namespace loco

@@ -12,10 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace loco {
 namespace {
-
-using loco::Answer;
-using loco::System;
 
 TEST(EmbeddedKnowledge, EveryFileLoads)
 {
@@ -128,3 +126,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+} // namespace loco

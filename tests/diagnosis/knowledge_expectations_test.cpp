@@ -9,10 +9,8 @@
 
 // Outcomes of the embedded knowledge bases, written out by hand from the
 // question tables, so that a slip in a data file shows up here.
+namespace loco {
 namespace {
-
-using loco::Answer;
-using loco::System;
 
 std::string conclusion(int points, std::string_view heading, std::string_view cause)
 {
@@ -132,3 +130,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+} // namespace loco

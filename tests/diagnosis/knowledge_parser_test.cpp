@@ -7,9 +7,8 @@
 #include <ostream>
 #include <string>
 
+namespace loco {
 namespace {
-
-using loco::Answer;
 
 // Labels are used before they are defined, and texts carry the blanks that
 // the real data has at either end.
@@ -115,3 +114,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+} // namespace loco

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace loco {
 namespace {
 
 // Roles that say nothing about what a control does.
@@ -57,7 +58,7 @@ class AccessibilityTest : public WindowsTest { };
 TEST_F(AccessibilityTest, EveryControlAUserCanReachHasANameAndARoleThatSaysWhatItDoes)
 {
     QStringList problems;
-    for (FormWindow* window : loco::windows()) {
+    for (FormWindow* window : windows()) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), QAccessible::Window) << window->objectName().toStdString();
@@ -130,7 +131,7 @@ TEST_P(AccessibleActionTest, RunsTheHandlerOfAClick)
     iface->actionInterface()->doAction(actions.first());
     const QString shows = QString::fromLatin1(GetParam().shows);
     QWidget* shown = nullptr;
-    for (FormWindow* w : loco::windows())
+    for (FormWindow* w : windows())
         shown = w->objectName() == shows ? w : shown;
     EXPECT_TRUE((shown ? shown : control(window, GetParam().shows))->isVisible());
 }
@@ -143,3 +144,4 @@ INSTANTIATE_TEST_SUITE_P(Controls, AccessibleActionTest,
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+} // namespace loco

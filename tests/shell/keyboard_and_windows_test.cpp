@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+namespace loco {
 namespace {
 
 class KeyboardTest : public WindowsTest {
@@ -121,3 +122,4 @@ TEST_F(WindowPlacementTest, TheWordCloseInTheMenuLiesOverThePictureAndDoesNothin
 }
 
 } // namespace
+} // namespace loco

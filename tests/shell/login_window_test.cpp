@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTest>
 
+namespace loco {
 namespace {
 
 class LoginWindowTest : public WindowsTest {
@@ -125,3 +126,4 @@ TEST_F(LoginWindowTest, AboutMeOpensTheAboutWindowFromLabelAndFromItsArea)
 }
 
 } // namespace
+} // namespace loco

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 
+namespace loco {
 namespace {
 
 struct MenuEntry {
@@ -74,3 +75,4 @@ TEST_F(MainMenuTest, CloseIsReachedByScrollingInTheSmallerWindow)
 }
 
 } // namespace
+} // namespace loco

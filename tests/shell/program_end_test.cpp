@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+namespace loco {
 namespace {
 
 struct EndCase {
@@ -61,3 +62,4 @@ TEST_F(OtherWindowsTest, ClosingAnyOtherWindowOnlyHidesIt)
 }
 
 } // namespace
+} // namespace loco

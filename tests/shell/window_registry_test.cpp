@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QScreen>
 
+namespace loco {
 namespace {
 
 class WindowRegistryTest : public WindowsTest {};
@@ -87,3 +88,4 @@ TEST_F(WindowRegistryTest, AboutWindowClosesFromItsBarAndItsLabel)
 }
 
 } // namespace
+} // namespace loco

@@ -1,8 +1,10 @@
 #include "tests/support/error_recorder.h"
 
+namespace loco {
+
 ErrorRecorder::ErrorRecorder()
 {
-    previous_ = loco::setErrorReporter([this](const QString& caption, const QString& text) {
+    previous_ = setErrorReporter([this](const QString& caption, const QString& text) {
         captions << caption;
         texts << text;
     });
@@ -10,5 +12,7 @@ ErrorRecorder::ErrorRecorder()
 
 ErrorRecorder::~ErrorRecorder()
 {
-    loco::setErrorReporter(previous_);
+    setErrorReporter(previous_);
 }
+
+} // namespace loco

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace loco {
+
 // Records what the error box would show instead of showing it.
 class ErrorRecorder {
 public:
@@ -16,5 +18,7 @@ public:
     QStringList texts;
 
 private:
-    loco::ErrorReporter previous_;
+    ErrorReporter previous_;
 };
+
+} // namespace loco

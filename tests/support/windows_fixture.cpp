@@ -8,15 +8,17 @@
 #include <QTest>
 #include <QWidget>
 
+namespace loco {
+
 void WindowsTest::SetUp()
 {
-    loco::createWindows();
+    createWindows();
     awal_menu->show();
 }
 
 void WindowsTest::TearDown()
 {
-    loco::destroyWindows();
+    destroyWindows();
 }
 
 void clickOnScreen(QWidget* control)
@@ -50,3 +52,5 @@ void click(QWidget* control)
     ASSERT_NE(control, nullptr);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
+
+} // namespace loco

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace loco {
+
 // Creates the program's ten windows for one test and destroys them after it.
 class WindowsTest : public testing::Test {
 protected:
@@ -30,3 +32,5 @@ template <typename T = QWidget> T* control(QWidget* window, const char* name)
     EXPECT_NE(found, nullptr) << "no control " << name;
     return found;
 }
+
+} // namespace loco

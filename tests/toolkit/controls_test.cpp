@@ -10,6 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace loco {
 namespace {
 
 class RadioGroupTest : public testing::Test {
@@ -156,3 +157,4 @@ TEST(Definition, ColoursAndFontsApplyToTheControlAndItsChildren)
 }
 
 } // namespace
+} // namespace loco

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+namespace loco {
 namespace {
 
 TEST(DrivePath, MapsADriveLetterPathUnderTheDriveFolderKeepingTheRest)
@@ -29,3 +30,4 @@ TEST(DrivePath, DrivesLieInTheShareFolderBesideTheProgramsFolder)
 }
 
 } // namespace
+} // namespace loco

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace loco {
 namespace {
 
 struct FullStopCase {
@@ -92,3 +93,4 @@ TEST(HandlerGuard, ErrorsInQueuedHandlersNeverReachTheEventLoop)
 }
 
 } // namespace
+} // namespace loco

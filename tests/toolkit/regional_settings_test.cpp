@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+namespace loco {
 namespace {
 
 class RegionalSettingsTest : public testing::Test {
@@ -33,3 +34,4 @@ TEST_F(RegionalSettingsTest, ReadsTheSeparatorAgainWhenTheDesktopAnnouncesAChang
 }
 
 } // namespace
+} // namespace loco

@@ -20,6 +20,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+namespace loco {
 namespace {
 
 const QString kResetPicture = QStringLiteral("d:\\delpi_hasil\\ker3.jpg");
@@ -332,3 +333,4 @@ TEST_F(MaintenanceWindowTest, UlangiWithoutTheResetPictureStillResetsTheWindow)
 }
 
 } // namespace
+} // namespace loco

@@ -29,6 +29,7 @@ void PrintTo(const QString& s, std::ostream* out)
     *out << '"' << s.toStdString() << '"';
 }
 
+namespace loco {
 namespace {
 
 const QString kPressProses = QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. "
@@ -369,3 +370,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+} // namespace loco

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "calculators/core/result_sink.h"
+#include "toolkit/result_field.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+
+// How a calculator window's controls meet its calculation: tables of member
+// pointers into the window's generated Ui class, so a renamed control fails
+// to compile, and each row names its entry or result as the calculation does.
+namespace loco {
+
+// An entry: where its text goes in the calculation's entries, and the line
+// edit or the typed list that the user fills in.
+template <typename Ui, typename Entries, typename Entry>
+struct EntryControl {
+    constexpr EntryControl(Entry name, std::string Entries::*text, QLineEdit* Ui::*edit)
+        : name(name), text(text), edit(edit)
+    {
+    }
+    constexpr EntryControl(Entry name, std::string Entries::*text, QComboBox* Ui::*list)
+        : name(name), text(text), list(list)
+    {
+    }
+
+    QString typed(const Ui& ui) const { return edit ? (ui.*edit)->text() : (ui.*list)->currentText(); }
+
+    Entry name;
+    std::string Entries::*text;
+    QLineEdit* Ui::*edit = nullptr;
+    QComboBox* Ui::*list = nullptr;
+};
+
+// A result field or a fill-in field of the conclusion.
+template <typename Ui, typename Result>
+struct ResultControl {
+    Result name;
+    QLineEdit* Ui::*field;
+};
+
+// Whether row i of a table names the i-th value of its enum, up to `last`,
+// so that a table can be indexed by the name.
+template <typename Row, std::size_t N, typename Name>
+constexpr bool namesInOrder(const std::array<Row, N>& table, Name last)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (static_cast<std::size_t>(table[i].name) != i)
+            return false;
+    }
+    return static_cast<std::size_t>(last) + 1 == N;
+}
+
+// The calculation's entries as the user typed them.
+template <typename Ui, typename Entries, typename Entry, std::size_t N>
+Entries typedEntries(const Ui& ui, const std::array<EntryControl<Ui, Entries, Entry>, N>& table)
+{
+    Entries entries;
+    for (const auto& row : table)
+        entries.*row.text = row.typed(ui).toStdString();
+    return entries;
+}
+
+// Shows a calculation's results in the window's fields; the window says how
+// its conclusion comes into view.
+template <typename Ui, typename Result, std::size_t N>
+class ResultFields : public ResultSink<Result> {
+public:
+    ResultFields(const Ui& ui, const std::array<ResultControl<Ui, Result>, N>& table,
+                 std::function<void()> showConclusion)
+        : ui_(ui), table_(table), showConclusion_(std::move(showConclusion))
+    {
+    }
+
+    void result(Result field, const std::string& text) override
+    {
+        showFieldText(this->field(field), QString::fromStdString(text));
+    }
+    void show(Result fillIn) override { field(fillIn)->setVisible(true); }
+    void showConclusion() override { showConclusion_(); }
+
+private:
+    QLineEdit* field(Result name) const { return ui_.*table_[static_cast<std::size_t>(name)].field; }
+
+    const Ui& ui_;
+    const std::array<ResultControl<Ui, Result>, N>& table_;
+    std::function<void()> showConclusion_;
+};
+
+} // namespace loco
