@@ -6,7 +6,11 @@ TEST_BUILD := build/test
 BENCH_BUILD := build/bench
 FUZZ_BUILD := build/fuzz
 TOUR_DIR   := build/tour
+SOAK_BUILD := build/soak
 FUZZ_SECONDS ?= 60
+SOAK_EVENTS ?= 100000
+SOAK_SECONDS ?= 0
+SOAK_SEED ?=
 
 PACKAGES := cmake ninja-build g++ make python3 \
             qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev \
@@ -15,7 +19,7 @@ PACKAGES := cmake ninja-build g++ make python3 \
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps run test bench fuzz tour install clean
+.PHONY: all deps run test bench fuzz soak tour install clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF
@@ -53,6 +57,14 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF -DLOKO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) --target fuzzers
 	FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(FUZZ_BUILD) --target run_fuzzers
+
+# Random use of the whole program, offscreen: SOAK_EVENTS events or
+# SOAK_SECONDS seconds, whichever ends first (0: no limit); SOAK_SEED replays a run.
+soak: deps
+	cmake -S . -B $(SOAK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOKO_TESTS=OFF
+	cmake --build $(SOAK_BUILD) --target lokomotif-soak
+	QT_QPA_PLATFORM=offscreen $(SOAK_BUILD)/bin/lokomotif-soak --events $(SOAK_EVENTS) --seconds $(SOAK_SECONDS) \
+	  $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 install: all
 	cmake --install $(BUILD)
