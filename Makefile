@@ -6,7 +6,11 @@ TEST_BUILD := build/test
 BENCH_BUILD := build/bench
 FUZZ_BUILD := build/fuzz
 TOUR_DIR   := build/tour
+SOAK_BUILD := build/soak
 FUZZ_SECONDS ?= 60
+SOAK_EVENTS ?= 100000
+SOAK_SECONDS ?= 0
+SOAK_SEED ?=
 
 # The drawing scripts' needs; the pictures they make are committed.
 PICTURE_PACKAGES := python3 python3-pil fonts-dejavu-core
@@ -19,7 +23,7 @@ PACKAGES := cmake ninja-build g++ make \
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps run test bench fuzz tour pictures install clean
+.PHONY: all deps run test bench fuzz soak tour pictures install clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF
@@ -73,6 +77,14 @@ pictures:
 	  exit 1; \
 	fi; \
 	echo "make pictures: every picture is as committed."
+
+# Random use of the whole program, offscreen: SOAK_EVENTS events or
+# SOAK_SECONDS seconds, whichever ends first (0: no limit); SOAK_SEED replays a run.
+soak: deps
+	cmake -S . -B $(SOAK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOKO_TESTS=OFF -DLOKO_SOAK=ON
+	cmake --build $(SOAK_BUILD) --target lokomotif-soak
+	QT_QPA_PLATFORM=offscreen $(SOAK_BUILD)/bin/lokomotif-soak --events $(SOAK_EVENTS) --seconds $(SOAK_SECONDS) \
+	  $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 install: all
 	cmake --install $(BUILD)
