@@ -44,8 +44,6 @@ TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
-    loco::keepEnabledLook(ui->GroupBox2);
-    loco::keepEnabledLook(ui->Memo2);
     connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);

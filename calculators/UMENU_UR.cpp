@@ -67,8 +67,6 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
 {
     ui->setupUi(content());
     finishDefinition();
-    // The results group is disabled as a whole: its fields refuse input but stay readable.
-    loco::keepEnabledLook(ui->GroupBox2);
     FormCreate();
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);

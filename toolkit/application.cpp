@@ -1,34 +1,20 @@
 #include "toolkit/application.h"
 
 #include "toolkit/accessibility.h"
+#include "toolkit/classic_style.h"
 #include "toolkit/fonts.h"
+#include "toolkit/readability.h"
 #include "toolkit/regional_settings.h"
 
 #include <QApplication>
-#include <QProxyStyle>
-#include <QStyleFactory>
 
 namespace loco {
-namespace {
-
-class ClassicStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    int styleHint(
-        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_LineEdit_PasswordCharacter)
-            return '*';
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-} // namespace
 
 void setUpApplication(QApplication& app)
 {
-    app.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    app.setStyle(new ClassicStyle);
+    // Text meant to be read keeps its colours while its control is disabled.
+    app.setPalette(readablePalette(app.palette()));
     app.setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
     installAccessibility();

@@ -1,12 +1,14 @@
 #include "toolkit/definition.h"
 
 #include "toolkit/fonts.h"
+#include "toolkit/readability.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
+
 #include <limits>
 
 namespace loco {
@@ -27,14 +29,6 @@ QPalette::ColorRole backgroundRole(const QWidget* w)
     return QPalette::Window;
 }
 
-// Disabled text fades halfway into its background, so that a control the
-// flow disables looks unavailable whatever its colours.
-QColor fadedInto(const QColor& text, const QColor& background)
-{
-    return QColor((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
-                  (text.blue() + background.blue()) / 2);
-}
-
 void applyWidgetColors(QWidget* w)
 {
     const QVariant background = w->property("color");
@@ -50,17 +44,14 @@ void applyWidgetColors(QWidget* w)
     }
     if (text.isValid()) {
         const QColor c = colorFromDefinition(text.toString());
-        const QColor faded = fadedInto(c, palette.color(QPalette::Active, backRole));
         // Text is the role of edit boxes; setting it on containers would
         // leak into the edits inside them, which keep their own colour.
-        QList<QPalette::ColorRole> roles{QPalette::WindowText, QPalette::ButtonText};
+        QList<QPalette::ColorRole> roles {QPalette::WindowText, QPalette::ButtonText};
         if (isTextInput(w))
             roles << QPalette::Text;
-        for (const QPalette::ColorRole role : roles) {
-            palette.setColor(QPalette::Active, role, c);
-            palette.setColor(QPalette::Inactive, role, c);
-            palette.setColor(QPalette::Disabled, role, faded);
-        }
+        // Disabled captions fade later, where readability allows (readability.h).
+        for (const QPalette::ColorRole role : roles)
+            palette.setColor(role, c);
     }
     w->setPalette(palette);
 }
@@ -73,8 +64,7 @@ void applyFont(QWidget* w)
 }
 
 // Parents first, so that children's own attributes win over inherited ones.
-template <typename Apply>
-void applyToTree(QWidget* root, Apply apply)
+template <typename Apply> void applyToTree(QWidget* root, Apply apply)
 {
     apply(root);
     for (QWidget* w : root->findChildren<QWidget*>())
@@ -86,7 +76,7 @@ void applyToTree(QWidget* root, Apply apply)
 QColor colorFromDefinition(const QString& name)
 {
     // System colours as the classic desktop draws them.
-    static const QHash<QString, QColor> system{
+    static const QHash<QString, QColor> system {
         {QStringLiteral("btnface"), QColor(0xEC, 0xE9, 0xD8)},
         {QStringLiteral("menu"), QColor(0xFF, 0xFF, 0xFF)},
         {QStringLiteral("inactiveborder"), QColor(0xD4, 0xD0, 0xC8)},
@@ -125,22 +115,10 @@ void applyEntryDefaults(QWidget* root)
     }
 }
 
-void keepEnabledLook(QWidget* container)
-{
-    QList<QWidget*> widgets = container->findChildren<QWidget*>();
-    widgets.prepend(container);
-    for (QWidget* w : widgets) {
-        QPalette palette = w->palette();
-        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
-                                QPalette::Button, QPalette::ButtonText})
-            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-        w->setPalette(palette);
-    }
-}
-
 void applyDefinition(QWidget* root)
 {
     applyColors(root);
+    applyReadableColors(root);
     applyEntryDefaults(root);
     applyFonts(root);
 }

@@ -22,10 +22,6 @@ void applyColors(QWidget* root);
 void applyEntryDefaults(QWidget* root);
 void applyFonts(QWidget* root);
 
-// A container disabled as a whole refuses input to its controls, yet they
-// keep the colours of enabled ones, as classic child controls do.
-void keepEnabledLook(QWidget* container);
-
 // Colour names of the definitions, system colours included.
 QColor colorFromDefinition(const QString& name);
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/definition.h"
+#include "toolkit/readability.h"
 #include "toolkit/reading_order.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ void FormWindow::finishDefinition()
     if (!form->property("textFont").isValid())
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
     loco::applyColors(form);
+    loco::applyReadableColors(form);
     loco::applyEntryDefaults(form);
     loco::applyAccessibleNames(form);
     if (form->property("tabOrder").toString() != QLatin1String("definition"))

@@ -27,9 +27,9 @@ void Label::fitText()
     if (!autoSize_ || wordWrap() || !testAttribute(Qt::WA_WState_Polished))
         return;
     const QFontMetrics metrics = fontMetrics();
-    // An italic face leans past its advance; leave room for the last letter.
-    const int lean = font().italic() ? metrics.height() / 4 : 0;
-    const int width = metrics.horizontalAdvance(text()) + lean;
+    // Italic and script faces reach past their advance: the last letter
+    // needs its whole ink.
+    const int width = std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).right() + 1);
     const int right = geometry().right();
     resize(width, metrics.height());
     if (alignment() & Qt::AlignRight)

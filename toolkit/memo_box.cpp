@@ -1,6 +1,14 @@
 #include "toolkit/memo_box.h"
 
-MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {}
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+
+MemoBox::MemoBox(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+}
 
 QStringList MemoBox::lines() const
 {
@@ -11,4 +19,24 @@ QStringList MemoBox::lines() const
 void MemoBox::setLines(const QStringList& lines)
 {
     setPlainText(lines.join(QLatin1Char('\n')));
+    layLinesAtLineSpacing();
+}
+
+void MemoBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layLinesAtLineSpacing();
+}
+
+// Qt's plain text layout rounds each line up to whole pixels, which can
+// push a memo's last line out of sight; lines typed later take the format
+// of the line they are typed in.
+void MemoBox::layLinesAtLineSpacing()
+{
+    QTextBlockFormat format;
+    format.setLineHeight(qRound(QFontMetricsF(font()).lineSpacing()), QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 // A plain multi-line text box whose content is defined as a list of lines.
-class MemoBox : public QPlainTextEdit {
+// Lines follow each other at the font's line spacing in whole pixels, as
+// classic memos lay them out.
+class MemoBox : public QTextEdit {
     Q_OBJECT
     Q_PROPERTY(QStringList lines READ lines WRITE setLines)
 
@@ -12,4 +14,10 @@ public:
 
     QStringList lines() const;
     void setLines(const QStringList& lines);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void layLinesAtLineSpacing();
 };
