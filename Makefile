@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 
 PACKAGES := cmake ninja-build g++ make python3 \
             qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev \
-            libgtest-dev libgmock-dev xvfb xauth \
+            libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
             fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev

@@ -159,8 +159,7 @@ private:
     std::vector<Agnode_t*> closingNodes_;
 };
 
-} // namespace
-
+// The Graphviz output format for a file name, or empty when none fits.
 std::string graphFormat(const std::string& outputPath)
 {
     for (const char* format : {"svg", "pdf", "png"}) {
@@ -170,6 +169,8 @@ std::string graphFormat(const std::string& outputPath)
     }
     return {};
 }
+
+} // namespace
 
 void drawGraph(const KnowledgeBase& base, const std::string& outputPath)
 {

@@ -14,7 +14,4 @@ namespace loco::kb {
 // Throws loco::Error with one line of text when the output cannot be written.
 void drawGraph(const KnowledgeBase& base, const std::string& outputPath);
 
-// The Graphviz output format for a file name, or empty when none fits.
-std::string graphFormat(const std::string& outputPath);
-
 } // namespace loco::kb

@@ -3,6 +3,7 @@
 #include "diagnosis/core/knowledge_set.h"
 #include "toolkit/core/file_bytes.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace loco::kb {

@@ -41,55 +41,32 @@ commands:
 struct Command {
     std::string_view name;
     std::string_view help;
-    int (*run)(const std::vector<std::string>& files, const std::string& output, int argc, char** argv);
+    // Runs on files that passed the checks without errors.
+    int (*run)(const std::vector<KnowledgeFile>& files, const std::string& output, int argc, char** argv);
     bool takesFiles; // several files, the shipped ones by default
     bool needsOutput;
+    bool showsWarnings;
 };
 
-// Prints every finding of the files, errors and warnings alike; true when
-// none is an error.
-bool report(const std::vector<KnowledgeFile>& files, bool warnings)
+int check(const std::vector<KnowledgeFile>&, const std::string&, int, char**)
 {
-    bool clean = true;
-    for (const KnowledgeFile& file : files) {
-        for (const loco::Diagnostic& diagnostic : file.checked.diagnostics) {
-            const bool error = diagnostic.severity == loco::Diagnostic::Severity::Error;
-            if (error || warnings)
-                std::cerr << loco::describe(diagnostic) << '\n';
-            clean = clean && !error;
-        }
-    }
-    return clean;
+    return EXIT_SUCCESS;
 }
 
-int check(const std::vector<std::string>& paths, const std::string&, int, char**)
+int paths(const std::vector<KnowledgeFile>& files, const std::string&, int, char**)
 {
-    return report(loco::kb::readKnowledgeFiles(paths), true) ? EXIT_SUCCESS : exitErrors;
-}
-
-int paths(const std::vector<std::string>& paths, const std::string&, int, char**)
-{
-    const std::vector<KnowledgeFile> files = loco::kb::readKnowledgeFiles(paths);
-    if (!report(files, false))
-        return exitErrors;
     loco::kb::writePaths(*files.front().checked.base, std::cout);
     return std::cout.flush() ? EXIT_SUCCESS : exitUsage;
 }
 
-int graph(const std::vector<std::string>& paths, const std::string& output, int, char**)
+int graph(const std::vector<KnowledgeFile>& files, const std::string& output, int, char**)
 {
-    const std::vector<KnowledgeFile> files = loco::kb::readKnowledgeFiles(paths);
-    if (!report(files, false))
-        return exitErrors;
     loco::kb::drawGraph(*files.front().checked.base, output);
     return EXIT_SUCCESS;
 }
 
-int handbook(const std::vector<std::string>& paths, const std::string& output, int argc, char** argv)
+int handbook(const std::vector<KnowledgeFile>& files, const std::string& output, int argc, char** argv)
 {
-    const std::vector<KnowledgeFile> files = loco::kb::readKnowledgeFiles(paths);
-    if (!report(files, false))
-        return exitErrors;
     // Qt's fonts need an application; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -111,14 +88,14 @@ as compilers do, one line each:
                             nowhere, a heading or closing text never used)
 Exit code 0 when no file has an error, 1 otherwise.
 )",
-     check, true, false},
+     check, true, false, true},
     {"paths", R"(usage: lokomotif-kb paths FILE
 
 Lists every answer sequence from the first question to its ending, one a line:
 the answers as Y (YA) and T (TIDAK), a TAB, the label of the ending and its
 texts; then the number of endings. A file with errors is reported instead.
 )",
-     paths, false, false},
+     paths, false, false, false},
     {"graph", R"(usage: lokomotif-kb graph FILE -o OUT.svg|OUT.pdf|OUT.png
 
 Draws the decision tree of one knowledge file, laid out by Graphviz: a box per
@@ -126,7 +103,7 @@ question, a note per distinct conclusion (heading and cause), an octagon per
 closing text, arrows labelled YA and TIDAK. Text is drawn at 10 pt or more and
 never scaled down, so large systems make large pictures.
 )",
-     graph, false, true},
+     graph, false, true, false},
     {"handbook", R"(usage: lokomotif-kb handbook [FILE...] -o OUT.pdf
 
 Writes the troubleshooting handbook for the workshop, in Indonesian, on A4:
@@ -135,8 +112,24 @@ TIDAK lead, the conclusions and the closing texts; a table of contents and
 page numbers. Uses Qt's fonts, on the offscreen platform unless
 QT_QPA_PLATFORM is set.
 )",
-     handbook, true, true},
+     handbook, true, true, false},
 };
+
+// Prints the findings of the files, warnings only for check; true when none
+// is an error.
+bool report(const std::vector<KnowledgeFile>& files, bool warnings)
+{
+    bool clean = true;
+    for (const KnowledgeFile& file : files) {
+        for (const loco::Diagnostic& diagnostic : file.checked.diagnostics) {
+            const bool error = diagnostic.severity == loco::Diagnostic::Severity::Error;
+            if (error || warnings)
+                std::cerr << loco::describe(diagnostic) << '\n';
+            clean = clean && !error;
+        }
+    }
+    return clean;
+}
 
 int usageError(const std::string& message)
 {
@@ -187,13 +180,20 @@ int run(int argc, char** argv)
     const bool shipped = files.empty();
     if (shipped)
         files = loco::kb::shippedFiles();
+    std::vector<KnowledgeFile> knowledge;
     try {
-        return command->run(files, output, argc, argv);
+        knowledge = loco::kb::readKnowledgeFiles(files);
     } catch (const loco::Error& error) {
-        std::string message = error.what();
-        if (shipped)
-            message += " (without FILE arguments the shipped files are read below the current folder)";
-        return usageError(message);
+        return usageError(
+            std::string(error.what())
+            + (shipped ? " (without FILE arguments the shipped files are read below the current folder)" : ""));
+    }
+    if (!report(knowledge, command->showsWarnings))
+        return exitErrors;
+    try {
+        return command->run(knowledge, output, argc, argv);
+    } catch (const loco::Error& error) {
+        return usageError(error.what());
     }
 }
 
