@@ -4,6 +4,7 @@
 #include "toolkit/core/error.h"
 
 #include <QFile>
+
 #include <array>
 #include <memory>
 #include <optional>

@@ -70,6 +70,7 @@ public:
     }
 
 private:
+    // Unwinds to readKnowledgeBase(), which hands the error on as a value.
     [[noreturn]] void fail(std::string problem) const { throw ParseError{lineNumber_, std::move(problem)}; }
 
     void expectFields(const std::vector<std::string_view>& fields, std::size_t least, std::size_t most,

@@ -5,7 +5,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
 #include <string>
 
 namespace {

@@ -2,9 +2,10 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
 #include <ostream>
 #include <set>
 #include <string>

@@ -3,11 +3,11 @@
 #include "toolkit/core/error.h"
 #include "tools/kb/outline.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <system_error>
 #include <vector>

@@ -9,6 +9,7 @@
 #include "tools/kb/paths.h"
 
 #include <QGuiApplication>
+
 #include <cstdlib>
 #include <iostream>
 #include <string>
