@@ -18,7 +18,7 @@ PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/j
 
 PACKAGES := cmake ninja-build g++ make \
             qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev \
-            libgtest-dev libgmock-dev xvfb xauth \
+            libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
             fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a $(PICTURE_PACKAGES)
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev

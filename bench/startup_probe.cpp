@@ -2,6 +2,7 @@
 // immediate, orderly end: what a user waits for before the first window.
 
 #include "shell/UAWAL_MENU1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     loco::setUpApplication(app);
+    loco::loadBuiltinData();
     loco::createWindows();
     awal_menu->show();
     awal_menu->repaint();

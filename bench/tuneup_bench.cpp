@@ -2,13 +2,13 @@
 // painted into its box, and the picture path alone against Qt's reader:
 // decoding at a reduced DCT scale has to pay off against decoding in full.
 
+#include "shell/builtin_data.h"
 #include "toolkit/application.h"
 #include "toolkit/drive_path.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/picture.h"
 #include "toolkit/radio_group.h"
 #include "tutorials/UMENU_TUNEUP.h"
-#include "tutorials/table_resources.h"
 
 #include "bench/median_reporter.h"
 
@@ -51,6 +51,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     loco::setUpApplication(app);
+    loco::loadBuiltinData();
     benchmark::Initialize(&argc, argv);
 
     TTUNEUP window;

@@ -4,6 +4,7 @@
 // With "plain", a bare QWidget of the tool windows' size with one label
 // stands in: the yardstick for what any window costs.
 
+#include "shell/builtin_data.h"
 #include "shell/Umenu1.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
@@ -63,6 +64,7 @@ int main(int argc, char* argv[])
         };
     } else {
         loco::setUpApplication(app);
+        loco::loadBuiltinData();
         loco::createWindows();
         menu1->show();
         menu1->repaint();

@@ -1,6 +1,6 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 
-#include "diagnosis/knowledge_resources.h"
+#include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "ui_UMENU_DIAGNO.h"
@@ -65,7 +65,7 @@ void Tdiagno::BitBtn8Click()
     ui->BITBTN1->setVisible(true);
     ui->BITBTN2->setVisible(true);
     ui->BitBtn8->setVisible(false);
-    ui->RichEdit2->setLine(0, fromUtf8(loco::embeddedKnowledge().systems.startQuestion(ui->RadioGroup1->itemIndex())));
+    ui->RichEdit2->setLine(0, fromUtf8(loco::knowledgeBases().startQuestion(ui->RadioGroup1->itemIndex())));
     ui->RadioGroup1->setEnabled(false);
     ui->BitBtn7->setVisible(true);
 }
@@ -101,7 +101,7 @@ void Tdiagno::BitBtn4Click()
 // knowledge base says what this answer leads to, and the window shows it.
 void Tdiagno::answer(loco::Answer answer)
 {
-    const loco::Step step = loco::embeddedKnowledge().systems.answer(
+    const loco::Step step = loco::knowledgeBases().answer(
         ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
     if (const auto* next = std::get_if<loco::NextQuestion>(&step)) {
         ui->RichEdit2->setLine(0, fromUtf8(next->text));

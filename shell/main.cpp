@@ -1,17 +1,32 @@
 #include "shell/UAWAL_MENU1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
+#include "toolkit/error_box.h"
 
 #include <QApplication>
+#include <cstdlib>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    loco::setUpApplication(app);
-    loco::createWindows();
-    awal_menu->show();
-    const int code = app.exec();
+    // Broken built-in data can only come from a broken build; it ends the
+    // program before the login window rather than leaving a system empty.
+    try {
+        loco::setUpApplication(app);
+        loco::loadBuiltinData();
+        loco::createWindows();
+        awal_menu->show();
+        const int code = app.exec();
+        loco::destroyWindows();
+        return code;
+    } catch (const std::exception& error) {
+        loco::reportError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        loco::reportError(QStringLiteral("The program failed to start"));
+    }
     loco::destroyWindows();
-    return code;
+    return EXIT_FAILURE;
 }

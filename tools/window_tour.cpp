@@ -7,9 +7,11 @@
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/UAWAL_MENU1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
+#include "toolkit/core/error.h"
 #include "toolkit/error_box.h"
 #include "toolkit/form_window.h"
 #include "toolkit/radio_group.h"
@@ -73,6 +75,12 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "error box: " << text << '\n';
         ok = false;
     });
+    try {
+        loco::loadBuiltinData();
+    } catch (const loco::Error& error) {
+        QTextStream(stderr) << error.what() << '\n';
+        return 1;
+    }
     loco::createWindows();
 
     for (FormWindow* window : loco::windows())

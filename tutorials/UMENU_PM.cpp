@@ -1,8 +1,8 @@
 #include "tutorials/UMENU_PM.h"
 
+#include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
-#include "tutorials/table_resources.h"
 #include "ui_UMENU_PM.h"
 
 #include <QPushButton>

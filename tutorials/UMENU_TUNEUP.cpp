@@ -1,8 +1,8 @@
 #include "tutorials/UMENU_TUNEUP.h"
 
+#include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 #include "toolkit/handler_guard.h"
-#include "tutorials/table_resources.h"
 #include "ui_UMENU_TUNEUP.h"
 
 #include <QPushButton>

@@ -16,9 +16,9 @@ Step KnowledgeBase::answer(std::string_view questionLine, Answer answer) const
     case Outcome::Kind::Next:
         return NextQuestion{questions_[outcome.target].text};
     case Outcome::Kind::Closing:
-        return ClosingText{closings_[outcome.target]};
+        return ClosingText{closings_[outcome.target].lines};
     case Outcome::Kind::Conclusion:
-        return Conclusion{headings_[outcome.target], outcome.cause, outcome.pointSize};
+        return Conclusion{headings_[outcome.target].text, outcome.cause, outcome.pointSize};
     }
     return {};
 }
@@ -34,23 +34,23 @@ std::size_t KnowledgeBase::findQuestion(std::string_view text) const
     return it == byText_.end() ? npos : it->second;
 }
 
-bool KnowledgeBase::addHeading(std::string label, std::string text)
+bool KnowledgeBase::addHeading(Heading heading)
 {
-    if (!labels_.try_emplace(std::move(label), LabelRef{LabelKind::Heading, headings_.size()}).second)
+    if (!labels_.try_emplace(heading.label, LabelRef{LabelKind::Heading, headings_.size()}).second)
         return false;
-    headings_.push_back(std::move(text));
+    headings_.push_back(std::move(heading));
     return true;
 }
 
-bool KnowledgeBase::addClosing(std::string label, std::vector<std::string> lines)
+bool KnowledgeBase::addClosing(Closing closing)
 {
-    if (!labels_.try_emplace(std::move(label), LabelRef{LabelKind::Closing, closings_.size()}).second)
+    if (!labels_.try_emplace(closing.label, LabelRef{LabelKind::Closing, closings_.size()}).second)
         return false;
-    closings_.push_back(std::move(lines));
+    closings_.push_back(std::move(closing));
     return true;
 }
 
-bool KnowledgeBase::addQuestion(std::string label, std::string text)
+bool KnowledgeBase::addQuestion(std::string label, std::string text, std::size_t line)
 {
     const std::size_t index = questions_.size();
     if (!labels_.try_emplace(label, LabelRef{LabelKind::Question, index}).second)
@@ -58,7 +58,7 @@ bool KnowledgeBase::addQuestion(std::string label, std::string text)
     // A repeated text keeps answering with its first record; the consistency
     // check reports the repetition.
     byText_.try_emplace(text, index);
-    questions_.push_back(Question{std::move(label), std::move(text), {}, {}});
+    questions_.push_back(Question{std::move(label), std::move(text), line, {}, {}});
     return true;
 }
 

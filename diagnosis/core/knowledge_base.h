@@ -38,15 +38,30 @@ struct Outcome {
     std::string cause;   // conclusions only
     int pointSize = 12;  // conclusions only
     std::size_t target = unresolved; // index of the row, closing or heading
+    std::size_t line = 0; // of its "ya" or "tidak" record; 0 for no outcome
 };
 
+// Every record keeps its line in the data file, for the checks' messages.
 struct Question {
     std::string label;
     std::string text;
+    std::size_t line = 0;
     Outcome ya;
     Outcome tidak;
 
     const Outcome& outcome(Answer answer) const { return answer == Answer::Ya ? ya : tidak; }
+};
+
+struct Heading {
+    std::string label;
+    std::string text;
+    std::size_t line = 0;
+};
+
+struct Closing {
+    std::string label;
+    std::vector<std::string> lines; // one or two
+    std::size_t line = 0;
 };
 
 // The question records of one system, with the conclusion headings and closing
@@ -64,11 +79,12 @@ public:
     // Text of the first question of the dialogue; empty if there is none.
     std::string_view startQuestion() const;
     const std::string& startLabel() const { return startLabel_; }
+    std::size_t startLine() const { return startLine_; }
     std::size_t startIndex() const { return startIndex_; }
 
     const std::vector<Question>& questions() const { return questions_; }
-    std::size_t headingCount() const { return headings_.size(); }
-    std::size_t closingCount() const { return closings_.size(); }
+    const std::vector<Heading>& headings() const { return headings_; }
+    const std::vector<Closing>& closings() const { return closings_; }
 
     // Index of the first question with exactly this text, or npos.
     std::size_t findQuestion(std::string_view text) const;
@@ -94,20 +110,25 @@ private:
 
     // Each returns false when the label is taken already: rows, headings and
     // closings share one set of labels so that a target is never ambiguous.
-    bool addHeading(std::string label, std::string text);
-    bool addClosing(std::string label, std::vector<std::string> lines);
-    bool addQuestion(std::string label, std::string text);
-    void setStart(std::string label) { startLabel_ = std::move(label); }
+    bool addHeading(Heading heading);
+    bool addClosing(Closing closing);
+    bool addQuestion(std::string label, std::string text, std::size_t line);
+    void setStart(std::string label, std::size_t line)
+    {
+        startLabel_ = std::move(label);
+        startLine_ = line;
+    }
     // Resolves every label once the whole file is read.
     void link();
     void resolve(Outcome& outcome) const;
 
     std::vector<Question> questions_;
-    std::vector<std::string> headings_;
-    std::vector<std::vector<std::string>> closings_;
+    std::vector<Heading> headings_;
+    std::vector<Closing> closings_;
     TextMap<LabelRef> labels_;
     TextMap<std::size_t> byText_;
     std::string startLabel_;
+    std::size_t startLine_ = 0;
     std::size_t startIndex_ = npos;
 };
 

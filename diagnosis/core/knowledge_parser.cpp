@@ -1,7 +1,10 @@
 #include "diagnosis/core/knowledge_parser.h"
 
 #include "toolkit/core/error.h"
+#include "toolkit/core/utf8.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -11,6 +14,13 @@ namespace {
 
 constexpr int defaultPointSize = 12;
 constexpr int largestPointSize = 72;
+
+constexpr std::array<std::string_view, 6> recordNames{"start", "heading", "closing", "question", "ya", "tidak"};
+
+bool isRecordName(std::string_view name)
+{
+    return std::find(recordNames.begin(), recordNames.end(), name) != recordNames.end();
+}
 
 std::vector<std::string_view> splitFields(std::string_view line)
 {
@@ -25,13 +35,16 @@ std::vector<std::string_view> splitFields(std::string_view line)
     }
 }
 
+bool isBlankLine(std::string_view line)
+{
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 } // namespace
 
 // Friend of KnowledgeBase: builds it record by record.
 class KnowledgeParser {
 public:
-    explicit KnowledgeParser(std::string_view sourceName) : sourceName_(sourceName) {}
-
     KnowledgeBase run(std::string_view text)
     {
         std::size_t begin = 0;
@@ -44,12 +57,12 @@ public:
             if (line.ends_with('\r'))
                 line.remove_suffix(1);
             ++lineNumber_;
-            if (!line.empty() && !line.starts_with('#'))
+            if (!isBlankLine(line) && !line.starts_with('#'))
                 record(splitFields(line));
             begin = end + 1;
         }
         if (!hasStart_) {
-            lineNumber_ = 0;
+            lineNumber_ = 1;
             fail("there is no \"start\" line");
         }
         base_.link();
@@ -57,16 +70,8 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const std::string& what) const
-    {
-        std::string message;
-        if (!sourceName_.empty())
-            message.append(sourceName_).append(lineNumber_ ? ", " : ": ");
-        if (lineNumber_)
-            message.append("line ").append(std::to_string(lineNumber_)).append(": ");
-        message.append(what);
-        throw Error(message);
-    }
+    // Unwinds to readKnowledgeBase(), which hands the error on as a value.
+    [[noreturn]] void fail(std::string problem) const { throw ParseError{lineNumber_, std::move(problem)}; }
 
     void expectFields(const std::vector<std::string_view>& fields, std::size_t least, std::size_t most,
                       const char* form) const
@@ -75,10 +80,26 @@ private:
             fail(std::string("expected ") + form);
     }
 
+    // Record names and labels hold no blanks: a blank in one is nearly always
+    // a TAB that an editor turned into blanks, and the message says so.
+    void rejectBlanks(std::string_view field, const char* what) const
+    {
+        const std::size_t blank = field.find(' ');
+        if (blank == std::string_view::npos)
+            return;
+        const std::string quoted = "\"" + std::string(field) + "\"";
+        if (blank == 0)
+            fail(std::string(what) + " " + quoted + " starts with a blank");
+        if (field.find_first_not_of(' ', blank) == std::string_view::npos)
+            fail(std::string(what) + " " + quoted + " ends with blanks");
+        fail("fields must be separated by a TAB, found blanks after \"" + std::string(field.substr(0, blank)) + "\"");
+    }
+
     std::string label(std::string_view field) const
     {
         if (field.empty())
             fail("empty label");
+        rejectBlanks(field, "label");
         return std::string(field);
     }
 
@@ -87,8 +108,16 @@ private:
     void record(const std::vector<std::string_view>& fields)
     {
         const std::string_view kind = fields[0];
+        if (!isRecordName(kind)) {
+            if (isRecordName(kind.substr(0, kind.find(' '))))
+                rejectBlanks(kind, "record");
+            fail("unknown record \"" + std::string(kind) + "\"");
+        }
+        // Every record names a label second; checked first, because blanks in
+        // place of a TAB also leave too few fields.
+        const std::string name = fields.size() > 1 ? label(fields[1]) : std::string();
         if (kind == "ya" || kind == "tidak") {
-            outcome(fields, kind == "ya" ? Answer::Ya : Answer::Tidak);
+            outcome(fields, name, kind == "ya" ? Answer::Ya : Answer::Tidak);
             return;
         }
         current_ = KnowledgeBase::npos;
@@ -97,28 +126,26 @@ private:
             if (hasStart_)
                 fail("second \"start\" line");
             hasStart_ = true;
-            base_.setStart(label(fields[1]));
+            base_.setStart(name, lineNumber_);
         } else if (kind == "heading") {
             expectFields(fields, 3, 3, "heading<TAB>label<TAB>text");
-            if (!base_.addHeading(label(fields[1]), std::string(fields[2])))
-                taken(fields[1]);
+            if (!base_.addHeading({name, std::string(fields[2]), lineNumber_}))
+                taken(name);
         } else if (kind == "closing") {
             expectFields(fields, 3, 4, "closing<TAB>label<TAB>line[<TAB>line]");
-            if (!base_.addClosing(label(fields[1]), {fields.begin() + 2, fields.end()}))
-                taken(fields[1]);
-        } else if (kind == "question") {
+            if (!base_.addClosing({name, {fields.begin() + 2, fields.end()}, lineNumber_}))
+                taken(name);
+        } else {
             expectFields(fields, 3, 3, "question<TAB>row<TAB>text");
             if (fields[2].empty())
                 fail("empty question text");
-            if (!base_.addQuestion(label(fields[1]), std::string(fields[2])))
-                taken(fields[1]);
+            if (!base_.addQuestion(name, std::string(fields[2]), lineNumber_))
+                taken(name);
             current_ = base_.questions_.size() - 1;
-        } else {
-            fail("unknown record \"" + std::string(kind) + "\"");
         }
     }
 
-    void outcome(const std::vector<std::string_view>& fields, Answer answer)
+    void outcome(const std::vector<std::string_view>& fields, const std::string& target, Answer answer)
     {
         const std::string name(fields[0]);
         if (current_ == KnowledgeBase::npos)
@@ -128,7 +155,8 @@ private:
         Outcome& outcome = answer == Answer::Ya ? question.ya : question.tidak;
         if (outcome.kind != Outcome::Kind::None)
             fail("second \"" + name + "\" for " + question.label);
-        outcome.label = label(fields[1]);
+        outcome.label = target;
+        outcome.line = lineNumber_;
         if (fields.size() == 2) {
             outcome.kind = Outcome::Kind::Next;
             return;
@@ -148,16 +176,29 @@ private:
         return size;
     }
 
-    std::string_view sourceName_;
     KnowledgeBase base_;
     std::size_t lineNumber_ = 0;
     std::size_t current_ = KnowledgeBase::npos; // the question that outcome lines belong to
     bool hasStart_ = false;
 };
 
+std::variant<KnowledgeBase, ParseError> readKnowledgeBase(std::string_view text)
+{
+    if (const auto fault = findInvalidUtf8(text))
+        return ParseError{fault->line, describe(*fault)};
+    try {
+        return KnowledgeParser().run(withoutByteOrderMark(text));
+    } catch (ParseError& error) {
+        return std::move(error);
+    }
+}
+
 KnowledgeBase parseKnowledgeBase(std::string_view text, std::string_view sourceName)
 {
-    return KnowledgeParser(sourceName).run(text);
+    auto result = readKnowledgeBase(text);
+    if (auto* error = std::get_if<ParseError>(&result))
+        throw dataError(sourceName, error->line, error->problem);
+    return std::move(std::get<KnowledgeBase>(result));
 }
 
 } // namespace loco

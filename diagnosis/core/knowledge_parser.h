@@ -2,12 +2,22 @@
 
 #include "diagnosis/core/knowledge_base.h"
 
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <variant>
 
 namespace loco {
 
-// Reads one system's knowledge base. The text is UTF-8, one record a line,
-// fields separated by one TAB, and every character of a field counts:
+// A malformed line of a knowledge file: where, and what is wrong with it.
+struct ParseError {
+    std::size_t line; // from 1
+    std::string problem;
+};
+
+// Reads one system's knowledge base. The text is UTF-8 (a byte-order mark at
+// its start is ignored), one record a line, fields separated by one TAB, and
+// every character of a field counts:
 //
 //   # comment                      (empty lines are skipped too)
 //   start    <row>
@@ -18,8 +28,12 @@ namespace loco {
 //   ya|tidak <heading label> <cause line> [<type size>]  a conclusion, 12 points unless given
 //
 // An answer without a line has no outcome. Labels may be used before they are
-// defined; labels that name nothing are left for findInconsistencies().
-// Throws loco::Error naming sourceName and the line on malformed input.
+// defined; labels that name nothing are left for findInconsistencies(). The
+// first malformed line ends the reading.
+std::variant<KnowledgeBase, ParseError> readKnowledgeBase(std::string_view text);
+
+// readKnowledgeBase() for text that must be well-formed: throws
+// loco::Error("<sourceName>:<line>: <problem>") otherwise.
 KnowledgeBase parseKnowledgeBase(std::string_view text, std::string_view sourceName = {});
 
 } // namespace loco

@@ -24,6 +24,11 @@ inline constexpr std::array<std::string_view, systemCount> systemCaptions{
     "sistem bahan bakar",    "sistem gas buang", "sistem rem",
 };
 
+// The data file of each system, indexed like System.
+inline constexpr std::array<std::string_view, systemCount> systemFileNames{
+    "pengerak_mesin.txt", "pendingin.txt", "pelumasan.txt", "bahan_bakar.txt", "gas_buang.txt", "rem.txt",
+};
+
 // One knowledge base per system. The window passes the radio group's item
 // index as it stands: -1 (nothing selected) or any other index outside 0..5
 // selects no system, and then nothing happens.

@@ -1,6 +1,6 @@
 #include "diagnosis/UMENU_DIAGNO.h"
-#include "diagnosis/knowledge_resources.h"
 #include "shell/Umenu1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/memo_box.h"
@@ -301,7 +301,7 @@ class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInter
 TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
 {
     const int system = GetParam();
-    const loco::KnowledgeSet& set = loco::embeddedKnowledge().systems;
+    const loco::KnowledgeSet& set = loco::knowledgeBases();
     const std::string_view first = set.startQuestion(system);
     ASSERT_FALSE(first.empty()) << "no knowledge for this system";
     std::vector<Ending> endings;

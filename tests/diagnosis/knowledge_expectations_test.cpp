@@ -1,4 +1,4 @@
-#include "diagnosis/knowledge_resources.h"
+#include "shell/builtin_data.h"
 #include "tests/diagnosis/step_text.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ class KnownOutcomes : public testing::TestWithParam<Dialogue> {};
 TEST_P(KnownOutcomes, Match)
 {
     const Dialogue& dialogue = GetParam();
-    const loco::KnowledgeSet& set = loco::embeddedKnowledge().systems;
+    const loco::KnowledgeSet& set = loco::knowledgeBases();
     const int system = static_cast<int>(dialogue.system);
     std::string question(dialogue.from.empty() ? set.startQuestion(system) : dialogue.from);
     loco::Step step;

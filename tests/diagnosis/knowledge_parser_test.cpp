@@ -45,8 +45,8 @@ TEST_P(ParserFormat, KeepsEveryCharacterOfTheTexts)
     const loco::KnowledgeBase base = loco::parseKnowledgeBase(GetParam() ? withCrLf(sample) : sample);
     EXPECT_EQ(base.startQuestion(), "FIRST ");
     EXPECT_EQ(base.questions().size(), 3u);
-    EXPECT_EQ(base.headingCount(), 1u);
-    EXPECT_EQ(base.closingCount(), 2u);
+    EXPECT_EQ(base.headings().size(), 1u);
+    EXPECT_EQ(base.closings().size(), 2u);
     EXPECT_EQ(stepText(base.answer("FIRST ", Answer::Ya)), "conclusion 12pt [Heading  text :] [ cause with blanks  ]");
     EXPECT_EQ(stepText(base.answer("FIRST ", Answer::Tidak)), "next [SECOND]");
     EXPECT_EQ(stepText(base.answer("SECOND", Answer::Ya)), "conclusion 10pt [Heading  text :] [ ]");
@@ -62,6 +62,12 @@ TEST(Parser, AcceptsALastLineWithoutLineEnd)
 {
     const loco::KnowledgeBase base = loco::parseKnowledgeBase("start\tQ1\nquestion\tQ1\tA \nya\tQ1");
     EXPECT_EQ(stepText(base.answer("A ", Answer::Ya)), "next [A ]");
+}
+
+TEST(Parser, IgnoresAByteOrderMarkAndBlankLines)
+{
+    const loco::KnowledgeBase base = loco::parseKnowledgeBase("\xEF\xBB\xBFstart\tQ1\n \t \nquestion\tQ1\tA\n");
+    EXPECT_EQ(base.startQuestion(), "A");
 }
 
 struct BrokenInput {
@@ -92,25 +98,33 @@ const std::string head = "start\tQ1\nquestion\tQ1\tA\n";
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParserErrors,
     testing::Values(
-        BrokenInput{"Empty", "", "rem.txt: there is no \"start\" line"},
-        BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt: there is no \"start\" line"},
-        BrokenInput{"UnknownRecord", head + "\nqestion\tQ2\tB\n", "rem.txt, line 4: unknown record \"qestion\""},
-        BrokenInput{"SecondStart", head + "start\tQ1\n", "rem.txt, line 3: second \"start\" line"},
+        BrokenInput{"Empty", "", "rem.txt:1: there is no \"start\" line"},
+        BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt:1: there is no \"start\" line"},
+        BrokenInput{"UnknownRecord", head + "\nqestion\tQ2\tB\n", "rem.txt:4: unknown record \"qestion\""},
+        BrokenInput{"SecondStart", head + "start\tQ1\n", "rem.txt:3: second \"start\" line"},
         BrokenInput{"QuestionWithoutText", "start\tQ1\nquestion\tQ1\n",
-                    "rem.txt, line 2: expected question<TAB>row<TAB>text"},
-        BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt, line 2: empty question text"},
+                    "rem.txt:2: expected question<TAB>row<TAB>text"},
+        BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt:2: empty question text"},
         BrokenInput{"ClosingOfThreeLines", "closing\tN1\ta\tb\tc\n",
-                    "rem.txt, line 1: expected closing<TAB>label<TAB>line[<TAB>line]"},
-        BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt, line 2: \"ya\" does not follow a question"},
+                    "rem.txt:1: expected closing<TAB>label<TAB>line[<TAB>line]"},
+        BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt:2: \"ya\" does not follow a question"},
         BrokenInput{"OutcomeAfterAHeading", head + "heading\tH1\tx\ntidak\tQ1\n",
-                    "rem.txt, line 4: \"tidak\" does not follow a question"},
-        BrokenInput{"SecondYa", head + "ya\tN1\n# between\nya\tN2\n", "rem.txt, line 5: second \"ya\" for Q1"},
+                    "rem.txt:4: \"tidak\" does not follow a question"},
+        BrokenInput{"SecondYa", head + "ya\tN1\n# between\nya\tN2\n", "rem.txt:5: second \"ya\" for Q1"},
         BrokenInput{"OutcomeWithoutTarget", head + "tidak\n",
-                    "rem.txt, line 3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
+                    "rem.txt:3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
         BrokenInput{"SizeNotANumber", head + "ya\tH1\tcause\t10pt\n",
-                    "rem.txt, line 3: type size \"10pt\" is not a whole number of points from 1 to 72"},
-        BrokenInput{"RowLabelTwice", head + "question\tQ1\tB\n", "rem.txt, line 3: label Q1 is defined twice"},
-        BrokenInput{"ClosingNamedLikeARow", head + "closing\tQ1\tx\n", "rem.txt, line 3: label Q1 is defined twice"}),
+                    "rem.txt:3: type size \"10pt\" is not a whole number of points from 1 to 72"},
+        BrokenInput{"RowLabelTwice", head + "question\tQ1\tB\n", "rem.txt:3: label Q1 is defined twice"},
+        BrokenInput{"ClosingNamedLikeARow", head + "closing\tQ1\tx\n", "rem.txt:3: label Q1 is defined twice"},
+        BrokenInput{"BlanksAfterRecordName", head + "question Q2 B\n",
+                    "rem.txt:3: fields must be separated by a TAB, found blanks after \"question\""},
+        BrokenInput{"BlanksBeforeATab", head + "tidak  \tQ1\n", "rem.txt:3: record \"tidak  \" ends with blanks"},
+        BrokenInput{"BlanksAfterLabel", head + "ya\tH1  sebab\n",
+                    "rem.txt:3: fields must be separated by a TAB, found blanks after \"H1\""},
+        BrokenInput{"LabelStartsWithBlank", "start\t Q1\n", "rem.txt:1: label \" Q1\" starts with a blank"},
+        BrokenInput{"SingleByteCodePage", head + "question\tQ2\tB\xE9\n",
+                    "rem.txt:3: text is not valid UTF-8: byte 0xE9 at offset 36"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

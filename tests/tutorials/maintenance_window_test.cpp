@@ -1,4 +1,5 @@
 #include "shell/Umenu1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/windows_fixture.h"
@@ -6,7 +7,6 @@
 #include "toolkit/picture.h"
 #include "toolkit/rich_text_box.h"
 #include "tutorials/UMENU_PM.h"
-#include "tutorials/table_resources.h"
 
 #include <QCoreApplication>
 #include <QDir>

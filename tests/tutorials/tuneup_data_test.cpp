@@ -1,4 +1,4 @@
-#include "tutorials/table_resources.h"
+#include "shell/builtin_data.h"
 
 #include <gtest/gtest.h>
 

@@ -30,18 +30,19 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"maintenance_header",
                   "caption: Power take off\ntitle: Kolping\npicture: d:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg\n"
                   "---\nline one\n",
-                  {"Power take off", "Kolping", "d:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg", {}, {"line one"}}},
-        ParseCase{"trailing_blank_in_title", "title: GOVERNOR  \n---\nx\n", {{}, "GOVERNOR  ", {}, {}, {"x"}}},
-        ParseCase{"colon_inside_value", "title: A : b: c\n---\nx\n", {{}, "A : b: c", {}, {}, {"x"}}},
+                  {"Power take off", "Kolping", "d:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg", {}, {"line one"}, 1, 0, 4}},
+        ParseCase{"trailing_blank_in_title", "title: GOVERNOR  \n---\nx\n", {{}, "GOVERNOR  ", {}, {}, {"x"}, 0, 0, 2}},
+        ParseCase{"colon_inside_value", "title: A : b: c\n---\nx\n", {{}, "A : b: c", {}, {}, {"x"}, 0, 0, 2}},
         ParseCase{"blank_path_in_picture", "title: t\npicture: d:\\g\\gbt_lsg 2.jpg\n---\nx\n",
-                  {{}, "t", "d:\\g\\gbt_lsg 2.jpg", {}, {"x"}}},
-        ParseCase{"select", "title: t\nselect: 7 4\n---\nx\n", {{}, "t", {}, RadioChoice{7, 4}, {"x"}}},
-        ParseCase{"empty_lines_kept_including_last", "title: t\n---\n\nmid\n\n", {{}, "t", {}, {}, {"", "mid", ""}}},
+                  {{}, "t", "d:\\g\\gbt_lsg 2.jpg", {}, {"x"}, 0, 0, 3}},
+        ParseCase{"select", "title: t\nselect: 7 4\n---\nx\n", {{}, "t", {}, RadioChoice{7, 4}, {"x"}, 0, 2, 3}},
+        ParseCase{"empty_lines_kept_including_last", "title: t\n---\n\nmid\n\n", {{}, "t", {}, {}, {"", "mid", ""}, 0, 0, 2}},
         ParseCase{"tabs_and_blanks_kept", "title: t\n---\n8)\tkerjakan \n  \t lead\n \n",
-                  {{}, "t", {}, {}, {"8)\tkerjakan ", "  \t lead", " "}}},
-        ParseCase{"separator_in_body_is_text", "title: t\n---\n---\ncaption: x\n", {{}, "t", {}, {}, {"---", "caption: x"}}},
-        ParseCase{"no_body", "title: t\n---\n", {{}, "t", {}, {}, {}}},
-        ParseCase{"utf8_fractions", "title: t\n---\n\xC2\xBE\" \xC2\xB7\n", {{}, "t", {}, {}, {"\xC2\xBE\" \xC2\xB7"}}}),
+                  {{}, "t", {}, {}, {"8)\tkerjakan ", "  \t lead", " "}, 0, 0, 2}},
+        ParseCase{"separator_in_body_is_text", "title: t\n---\n---\ncaption: x\n", {{}, "t", {}, {}, {"---", "caption: x"}, 0, 0, 2}},
+        ParseCase{"no_body", "title: t\n---\n", {{}, "t", {}, {}, {}, 0, 0, 2}},
+        ParseCase{"utf8_fractions", "title: t\n---\n\xC2\xBE\" \xC2\xB7\n", {{}, "t", {}, {}, {"\xC2\xBE\" \xC2\xB7"}, 0, 0, 2}},
+        ParseCase{"byte_order_mark_ignored", "\xEF\xBB\xBFtitle: t\n---\nx\n", {{}, "t", {}, {}, {"x"}, 0, 0, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase {
@@ -79,8 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"no_final_line_feed", "title: t\n---\nlast", "tuneup/07.txt:3: the last line does not end with a line feed"},
         BadCase{"crlf_line_ends", "title: t\r\n---\r\n",
                 "tuneup/07.txt:1: carriage return found; lines must end with a line feed only"},
-        BadCase{"single_byte_code_page", "title: t\n---\n3/4\xBE inch\n", "tuneup/07.txt:3: text is not valid UTF-8"},
-        BadCase{"truncated_utf8", "title: t\n---\n\xC2", "tuneup/07.txt:3: text is not valid UTF-8"}),
+        BadCase{"single_byte_code_page", "title: t\n---\n3/4\xBE inch\n", "tuneup/07.txt:3: text is not valid UTF-8: byte 0xBE at offset 16"},
+        BadCase{"truncated_utf8", "title: t\n---\n\xC2", "tuneup/07.txt:3: text is not valid UTF-8: byte 0xC2 at offset 13"},
+        BadCase{"picture_without_drive", "title: t\npicture: gbt_tfi.jpg\n---\n",
+                "tuneup/07.txt:2: picture path \"gbt_tfi.jpg\" does not start with a drive such as d:\\"},
+        BadCase{"picture_leaving_its_folder", "title: t\npicture: d:\\a\\..\\b.jpg\n---\n",
+                "tuneup/07.txt:2: picture path \"d:\\a\\..\\b.jpg\" has an empty, \".\" or \"..\" folder name"},
+        BadCase{"picture_with_slash", "title: t\npicture: d:\\a/b.jpg\n---\n",
+                "tuneup/07.txt:2: picture path \"d:\\a/b.jpg\" contains the character '/', which a drive path cannot hold"},
+        BadCase{"picture_not_jpeg", "title: t\npicture: d:\\a\\b.png\n---\n",
+                "tuneup/07.txt:2: picture path \"d:\\a\\b.png\" does not name a .jpg file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -73,12 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "maintenance table: expected 30 entries, got 29"},
         TableCase{"maintenance_without_caption", [] { MaintenanceTable{withText(maintenanceFiles(), 4, "title: t\n---\nx\n")}; },
-                  "m5: no caption"},
+                  "m5:2: no caption"},
         TableCase{"maintenance_with_select",
                   [] { MaintenanceTable{withText(maintenanceFiles(), 0, "caption: c\ntitle: t\nselect: 1 0\n---\nx\n")}; },
-                  "m1: \"select\" belongs to tune-up tutorials only"},
+                  "m1:3: \"select\" belongs to tune-up tutorials only"},
         TableCase{"maintenance_without_lines", [] { MaintenanceTable{withText(maintenanceFiles(), 29, "caption: c\ntitle: t\n---\n")}; },
-                  "m30: no procedure lines"},
+                  "m30:3: no procedure lines"},
         TableCase{"tuneup_one_file_short",
                   [] {
                       auto files = tuneupFiles();
@@ -87,20 +87,20 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "tune-up table: expected 26 tutorials, got 25"},
         TableCase{"tuneup_without_select", [] { TuneupTable{withText(tuneupFiles(), 3, "title: t\n---\nx\n")}; },
-                  "t4: no \"select\""},
+                  "t4:2: no \"select\""},
         TableCase{"tuneup_with_caption", [] { TuneupTable{withText(tuneupFiles(), 0, "caption: c\ntitle: t\nselect: 1 0\n---\nx\n")}; },
-                  "t1: \"caption\" belongs to maintenance entries only"},
+                  "t1:1: \"caption\" belongs to maintenance entries only"},
         TableCase{"tuneup_group_zero", [] { TuneupTable{withText(tuneupFiles(), 0, "title: t\nselect: 0 1\n---\nx\n")}; },
-                  "t1: group 0 does not exist"},
+                  "t1:2: group 0 does not exist"},
         TableCase{"tuneup_swapped_files",
                   [] {
                       auto files = tuneupFiles();
                       std::swap(files[4], files[5]);
                       TuneupTable{files};
                   },
-                  "t6: selected by group 3 item 2, expected the item after group 3 item 0 or item 0 of the next group"},
+                  "t6:2: selected by group 3 item 2, expected the item after group 3 item 0 or item 0 of the next group"},
         TableCase{"tuneup_skipped_group", [] { TuneupTable{withText(tuneupFiles(), 2, "title: t\nselect: 3 0\n---\nx\n")}; },
-                  "t3: selected by group 3 item 0, expected the item after group 1 item 1 or item 0 of the next group"},
+                  "t3:2: selected by group 3 item 0, expected the item after group 1 item 1 or item 0 of the next group"},
         TableCase{"tuneup_ends_before_last_group", [] { TuneupTable{tuneupFiles({2, 1, 7, 3, 5, 8, 0})}; },
                   "tune-up table: the last tutorial is in group 6, expected 7"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -4,6 +4,7 @@
 // default 100,000 events). The seed is printed, so any run can be replayed.
 // Exit code 0 when every check held, 1 on a failure, 2 on a usage error.
 
+#include "shell/builtin_data.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
 #include "tools/soak/random_user.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     loco::setUpApplication(app);
+    loco::loadBuiltinData();
     loco::createWindows();
     int code = 0;
     {

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 namespace loco {
-
 MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
 {
     if (files.size() != size)
@@ -14,14 +13,15 @@ MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
     entries_.reserve(files.size());
     for (const auto& source : files) {
         auto file = parseTutorialFile(source);
+        // A missing key or text is reported where the header ends.
         if (!file.caption)
-            throw Error(source.name + ": no caption");
+            throw dataError(source.name, file.separatorLine, "no caption");
         if (file.select)
-            throw Error(source.name + ": \"select\" belongs to tune-up tutorials only");
+            throw dataError(source.name, file.selectLine, "\"select\" belongs to tune-up tutorials only");
         if (file.lines.empty())
-            throw Error(source.name + ": no procedure lines");
-        entries_.push_back({std::move(*file.caption), std::move(file.title), std::move(file.picture),
-                            std::move(file.lines)});
+            throw dataError(source.name, file.separatorLine, "no procedure lines");
+        entries_.push_back(
+            {std::move(*file.caption), std::move(file.title), std::move(file.picture), std::move(file.lines)});
     }
 }
 

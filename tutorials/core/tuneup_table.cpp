@@ -32,23 +32,26 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
     RadioChoice previous{0, 0};
     for (const auto& source : files) {
         auto file = parseTutorialFile(source);
+        // A missing key or text is reported where the header ends.
         if (file.caption)
-            throw Error(source.name + ": \"caption\" belongs to maintenance entries only");
+            throw dataError(source.name, file.captionLine, "\"caption\" belongs to maintenance entries only");
         if (!file.select)
-            throw Error(source.name + ": no \"select\"");
+            throw dataError(source.name, file.separatorLine, "no \"select\"");
         if (file.select->group < 1 || file.select->group > groupCount)
-            throw Error(source.name + ": group " + std::to_string(file.select->group) + " does not exist");
+            throw dataError(source.name, file.selectLine,
+                            "group " + std::to_string(file.select->group) + " does not exist");
         if (!follows(previous, *file.select))
-            throw Error(source.name + ": selected by " + describe(*file.select) + ", expected the item after "
-                        + describe(previous) + " or item 0 of the next group");
+            throw dataError(source.name, file.selectLine,
+                            "selected by " + describe(*file.select) + ", expected the item after " + describe(previous)
+                                + " or item 0 of the next group");
         if (file.lines.empty())
-            throw Error(source.name + ": no text lines");
+            throw dataError(source.name, file.separatorLine, "no text lines");
         previous = *file.select;
         tutorials_.push_back({*file.select, std::move(file.title), std::move(file.picture), std::move(file.lines)});
     }
     if (previous.group != groupCount)
-        throw Error("tune-up table: the last tutorial is in group " + std::to_string(previous.group)
-                    + ", expected " + std::to_string(groupCount));
+        throw Error("tune-up table: the last tutorial is in group " + std::to_string(previous.group) + ", expected "
+                    + std::to_string(groupCount));
 }
 
 const TuneupTutorial& TuneupTable::at(int n) const

@@ -1,6 +1,7 @@
 #include "tutorials/core/tutorial_file.h"
 
 #include "toolkit/core/error.h"
+#include "toolkit/core/utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,49 +10,6 @@ namespace loco {
 namespace {
 
 constexpr std::string_view separator = "---";
-
-[[noreturn]] void fail(const SourceText& source, std::size_t line, const std::string& problem)
-{
-    throw Error(source.name + ":" + std::to_string(line) + ": " + problem);
-}
-
-// Offset of the first byte that is not part of a well-formed UTF-8 sequence,
-// or npos. Catches a file saved in a single-byte code page by mistake.
-std::size_t invalidUtf8At(std::string_view s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            low = c == 0xE0 ? 0xA0 : 0x80; // no overlong forms
-            high = c == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return i;
-        }
-        if (i + length > s.size())
-            return i;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF))
-                return i;
-        }
-        i += length;
-    }
-    return std::string_view::npos;
-}
 
 std::size_t lineOfOffset(std::string_view text, std::size_t offset)
 {
@@ -81,11 +39,48 @@ std::optional<RadioChoice> parseSelect(std::string_view value)
     return RadioChoice{*group, *item};
 }
 
+bool endsWithJpg(std::string_view path)
+{
+    constexpr std::string_view extension = ".jpg";
+    return path.size() > extension.size()
+        && std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+                      [](char e, char c) { return e == (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+}
+
+// What is wrong with a picture path, or nothing. The windows map the drive
+// onto a folder and pick the decoder by the extension, so the path must be a
+// drive, folders and a file name ending in ".jpg", with nothing that leaves
+// the drive folder or that no drive path can hold.
+std::optional<std::string> picturePathProblem(std::string_view path)
+{
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (path.size() < 3 || !isLetter(path[0]) || path[1] != ':' || path[2] != '\\')
+        return "does not start with a drive such as d:\\";
+    for (std::size_t begin = 3;;) {
+        const std::size_t end = std::min(path.find('\\', begin), path.size());
+        const std::string_view part = path.substr(begin, end - begin);
+        if (part.empty() || part == "." || part == "..")
+            return "has an empty, \".\" or \"..\" folder name";
+        const auto bad = std::find_if(part.begin(), part.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20
+                || std::string_view("<>:\"/|?*").find(c) != std::string_view::npos;
+        });
+        if (bad != part.end())
+            return "contains the character '" + std::string(1, *bad) + "', which a drive path cannot hold";
+        if (end == path.size())
+            break;
+        begin = end + 1;
+    }
+    if (!endsWithJpg(path))
+        return "does not name a .jpg file";
+    return std::nullopt;
+}
+
 template <typename T>
 void setOnce(std::optional<T>& field, T value, const SourceText& source, std::size_t line, std::string_view key)
 {
     if (field)
-        fail(source, line, "duplicate key \"" + std::string(key) + "\"");
+        throw dataError(source.name, line, "duplicate key \"" + std::string(key) + "\"");
     field = std::move(value);
 }
 
@@ -93,13 +88,14 @@ void setOnce(std::optional<T>& field, T value, const SourceText& source, std::si
 
 TutorialFile parseTutorialFile(const SourceText& source)
 {
-    const std::string_view text = source.text;
-    if (const auto bad = invalidUtf8At(text); bad != std::string_view::npos)
-        fail(source, lineOfOffset(text, bad), "text is not valid UTF-8");
+    if (const auto fault = findInvalidUtf8(source.text))
+        throw dataError(source.name, fault->line, describe(*fault));
+    const std::string_view text = withoutByteOrderMark(source.text);
     if (const auto cr = text.find('\r'); cr != std::string_view::npos)
-        fail(source, lineOfOffset(text, cr), "carriage return found; lines must end with a line feed only");
+        throw dataError(source.name, lineOfOffset(text, cr),
+                        "carriage return found; lines must end with a line feed only");
     if (text.empty() || text.back() != '\n')
-        fail(source, lineOfOffset(text, text.size()), "the last line does not end with a line feed");
+        throw dataError(source.name, lineOfOffset(text, text.size()), "the last line does not end with a line feed");
 
     TutorialFile file;
     std::optional<std::string> title;
@@ -117,34 +113,39 @@ TutorialFile parseTutorialFile(const SourceText& source)
         }
         if (line == separator) {
             inHeader = false;
+            file.separatorLine = lineNumber;
             continue;
         }
         const auto colon = line.find(':');
         if (colon == std::string_view::npos || colon == 0 || colon + 1 >= line.size() || line[colon + 1] != ' ')
-            fail(source, lineNumber, "expected \"key: value\" or \"---\"");
+            throw dataError(source.name, lineNumber, "expected \"key: value\" or \"---\"");
         const auto key = line.substr(0, colon);
         const std::string value(line.substr(colon + 2));
         if (key == "caption") {
             setOnce(file.caption, value, source, lineNumber, key);
+            file.captionLine = lineNumber;
         } else if (key == "title") {
             setOnce(title, value, source, lineNumber, key);
         } else if (key == "picture") {
             if (value.empty())
-                fail(source, lineNumber, "empty picture path");
+                throw dataError(source.name, lineNumber, "empty picture path");
+            if (const auto problem = picturePathProblem(value))
+                throw dataError(source.name, lineNumber, "picture path \"" + value + "\" " + *problem);
             setOnce(file.picture, value, source, lineNumber, key);
         } else if (key == "select") {
             auto choice = parseSelect(value);
             if (!choice)
-                fail(source, lineNumber, "expected \"select: <group> <item>\"");
+                throw dataError(source.name, lineNumber, "expected \"select: <group> <item>\"");
             setOnce(file.select, *choice, source, lineNumber, key);
+            file.selectLine = lineNumber;
         } else {
-            fail(source, lineNumber, "unknown key \"" + std::string(key) + "\"");
+            throw dataError(source.name, lineNumber, "unknown key \"" + std::string(key) + "\"");
         }
     }
     if (inHeader)
-        fail(source, lineNumber, "no \"---\" line after the header");
+        throw dataError(source.name, lineNumber, "no \"---\" line after the header");
     if (!title)
-        fail(source, 1, "no title");
+        throw dataError(source.name, 1, "no title");
     file.title = std::move(*title);
     return file;
 }

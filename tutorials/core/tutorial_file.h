@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,12 +28,19 @@ struct TutorialFile {
     std::optional<std::string> picture;
     std::optional<RadioChoice> select;
     std::vector<std::string> lines;
+    // Where the table checks point their messages: the lines of "caption",
+    // "select" (0 when absent) and "---".
+    std::size_t captionLine = 0;
+    std::size_t selectLine = 0;
+    std::size_t separatorLine = 0;
     bool operator==(const TutorialFile&) const = default;
 };
 
 /// Parses one data file: "key: value" header lines ("caption", "title",
 /// "picture", "select"), a "---" line, then one text line per file line.
-/// Throws loco::Error naming the file and line when the text is malformed.
+/// The text is UTF-8, a byte-order mark at its start is ignored, and a
+/// picture is a drive path such as d:\folder\name.jpg.
+/// Throws loco::Error("<name>:<line>: <problem>") when the text is malformed.
 TutorialFile parseTutorialFile(const SourceText& source);
 
 } // namespace loco

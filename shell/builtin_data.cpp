@@ -1,0 +1,131 @@
+#include "shell/builtin_data.h"
+
+#include "diagnosis/core/knowledge_check.h"
+#include "toolkit/core/error.h"
+
+#include <QFile>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace loco {
+namespace {
+
+struct BuiltinData {
+    KnowledgeSet knowledge;
+    MaintenanceTable maintenance;
+    TuneupTable tuneup;
+};
+
+std::unique_ptr<const BuiltinData>& loaded()
+{
+    static std::unique_ptr<const BuiltinData> data;
+    return data;
+}
+
+const BuiltinData& data()
+{
+    if (!loaded())
+        throw Error("the built-in data is used before it is loaded");
+    return *loaded();
+}
+
+// Reads the files below one root, naming each by its path from the root as
+// the messages show it, and collects every problem found on the way.
+class DataReader {
+public:
+    explicit DataReader(const QString& root) : root_(root) {}
+
+    std::optional<SourceText> read(const std::string& name)
+    {
+        QFile file(root_ + QLatin1Char('/') + QString::fromStdString(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            problems_.push_back(name + ": cannot be read: " + file.errorString().toStdString());
+            return std::nullopt;
+        }
+        return SourceText{name, file.readAll().toStdString()};
+    }
+
+    std::optional<KnowledgeBase> knowledgeBase(System system)
+    {
+        const auto source = read("diagnosis/data/" + std::string(systemFileNames[static_cast<std::size_t>(system)]));
+        if (!source)
+            return std::nullopt;
+        CheckedKnowledge checked = checkKnowledgeFile(source->text, source->name);
+        for (const Diagnostic& d : checked.diagnostics) {
+            if (d.severity == Diagnostic::Severity::Error)
+                problems_.emplace_back(dataError(d.file, d.line, d.message).what());
+        }
+        if (checked.hasErrors())
+            return std::nullopt;
+        return std::move(checked.base);
+    }
+
+    // Files <folder>/01.txt to <folder>/<count>.txt made into a table.
+    template <typename Table> std::optional<Table> table(const std::string& folder)
+    {
+        std::vector<SourceText> files;
+        for (int n = 1; n <= Table::size; ++n) {
+            const std::string number = (n < 10 ? "0" : "") + std::to_string(n);
+            if (auto source = read(folder + "/" + number + ".txt"))
+                files.push_back(std::move(*source));
+        }
+        if (files.size() != static_cast<std::size_t>(Table::size))
+            return std::nullopt;
+        try {
+            return Table(files);
+        } catch (const Error& error) {
+            problems_.emplace_back(error.what());
+            return std::nullopt;
+        }
+    }
+
+    const std::vector<std::string>& problems() const { return problems_; }
+
+private:
+    QString root_;
+    std::vector<std::string> problems_;
+};
+
+} // namespace
+
+void loadBuiltinData(const QString& root)
+{
+    DataReader reader(root);
+    std::array<std::optional<KnowledgeBase>, systemCount> bases;
+    for (const System system : allSystems)
+        bases[static_cast<std::size_t>(system)] = reader.knowledgeBase(system);
+    auto maintenance = reader.table<MaintenanceTable>("tutorials/data/maintenance");
+    auto tuneup = reader.table<TuneupTable>("tutorials/data/tuneup");
+
+    if (!reader.problems().empty()) {
+        std::string message = "The program's built-in data is broken:";
+        for (const std::string& problem : reader.problems())
+            message += "\n" + problem;
+        throw Error(message);
+    }
+    auto data = std::make_unique<BuiltinData>(BuiltinData{{}, std::move(*maintenance), std::move(*tuneup)});
+    for (const System system : allSystems)
+        data->knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
+    loaded() = std::move(data);
+}
+
+const KnowledgeSet& knowledgeBases()
+{
+    return data().knowledge;
+}
+
+const MaintenanceTable& maintenanceTable()
+{
+    return data().maintenance;
+}
+
+const TuneupTable& tuneupTable()
+{
+    return data().tuneup;
+}
+
+} // namespace loco

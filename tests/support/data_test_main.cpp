@@ -1,0 +1,19 @@
+#include "shell/builtin_data.h"
+#include "toolkit/core/error.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+// Tests of the built-in data read it as the program does: once, up front.
+int main(int argc, char* argv[])
+{
+    testing::InitGoogleTest(&argc, argv);
+    try {
+        loco::loadBuiltinData();
+    } catch (const loco::Error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
