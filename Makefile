@@ -48,7 +48,7 @@ tour: all
 test: deps
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOKO_SANITIZE=ON
 	cmake --build $(TEST_BUILD)
-	cd $(TEST_BUILD) && ctest --output-on-failure -j2 --timeout 300
+	$(TEST_BUILD)/run-tests --output-on-failure -j2 --timeout 300
 
 bench:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
