@@ -8,10 +8,16 @@
 
 #include <QApplication>
 
+#include <malloc.h>
+
 namespace loco {
 
 void setUpApplication(QApplication& app)
 {
+    // glibc keeps large freed blocks in its heap once it has raised its
+    // threshold for mapping them: with a fixed threshold a pasted entry of
+    // megabytes or a decoded picture goes back to the system when freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     app.setStyle(new ClassicStyle);
     // Text meant to be read keeps its colours while its control is disabled.
     app.setPalette(readablePalette(app.palette()));

@@ -14,7 +14,8 @@ using ErrorReporter = std::function<void(const QString& caption, const QString& 
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 
 // The message as the box shows it: a full stop is appended when the last
-// character sorts after '.', so "Done." or "Wait -" get none.
+// character sorts after '.', so "Done." or "Wait -" get none; then a message
+// of more than 1,000 characters is shortened in its middle with "…".
 QString errorBoxText(const QString& message);
 
 // Shows the message under the application's title through the current reporter.

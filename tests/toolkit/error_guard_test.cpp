@@ -1,11 +1,16 @@
 #include "tests/support/error_recorder.h"
+#include "toolkit/core/error.h"
 #include "toolkit/error_box.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/panel.h"
-#include "toolkit/core/error.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace loco {
@@ -17,7 +22,7 @@ struct FullStopCase {
     const char* shown;
 };
 
-class ErrorBoxTextTest : public testing::TestWithParam<FullStopCase> {};
+class ErrorBoxTextTest : public testing::TestWithParam<FullStopCase> { };
 
 // A full stop follows unless the message ends in a character sorting at or
 // before '.', which keeps "Done." or "Wait -" from getting a second mark.
@@ -26,15 +31,52 @@ TEST_P(ErrorBoxTextTest, AppendsAFullStopOnlyAfterCharactersSortingAfterIt)
     EXPECT_EQ(loco::errorBoxText(QString::fromUtf8(GetParam().message)), QString::fromUtf8(GetParam().shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endings, ErrorBoxTextTest,
-    testing::Values(FullStopCase{"FullStop", "Done.", "Done."}, FullStopCase{"Blank", "Done ", "Done "},
-                    FullStopCase{"Comma", "Done,", "Done,"}, FullStopCase{"Hyphen", "Done-", "Done-"},
-                    FullStopCase{"Exclamation", "Done!", "Done!"}, FullStopCase{"Quote", "'12x'", "'12x'"},
-                    FullStopCase{"Letter", "Floating point overflow", "Floating point overflow."},
-                    FullStopCase{"Digit", "JPEG error #42", "JPEG error #42."},
-                    FullStopCase{"Slash", "a/", "a/."}, FullStopCase{"Empty", "", ""}),
+INSTANTIATE_TEST_SUITE_P(Endings, ErrorBoxTextTest,
+    testing::Values(FullStopCase {"FullStop", "Done.", "Done."}, FullStopCase {"Blank", "Done ", "Done "},
+        FullStopCase {"Comma", "Done,", "Done,"}, FullStopCase {"Hyphen", "Done-", "Done-"},
+        FullStopCase {"Exclamation", "Done!", "Done!"}, FullStopCase {"Quote", "'12x'", "'12x'"},
+        FullStopCase {"Letter", "Floating point overflow", "Floating point overflow."},
+        FullStopCase {"Digit", "JPEG error #42", "JPEG error #42."}, FullStopCase {"Slash", "a/", "a/."},
+        FullStopCase {"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A pasted entry quoted in a message: the box keeps the start, the end with
+// its closing quote and full stop, and stays of a size that can be read.
+TEST(ErrorBoxText, ShortensAVeryLongMessageInItsMiddle)
+{
+    const QString entry = QStringLiteral("1") + QString(8'000'000, QLatin1Char('2')) + QStringLiteral("3");
+    const QString shown = errorBoxText(QStringLiteral("'%1' is not a valid floating point value").arg(entry));
+    EXPECT_EQ(shown.size(), 1000);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("'12222")));
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("2223' is not a valid floating point value.")));
+    EXPECT_EQ(shown.count(QChar(0x2026)), 1);
+}
+
+// The real box, answered as soon as it is up: what the user typed is text,
+// never markup, and no message makes the box larger than the screen.
+TEST(ErrorBox, ShowsTheMessageAsPlainTextOnABoxThatFitsTheScreen)
+{
+    const ErrorReporter recording = setErrorReporter({});
+    for (const QString& message : {QStringLiteral("'<b>x</b>' is not a valid floating point value"),
+             QStringLiteral("'<img width=20000 height=20000>' is not a valid floating point value"),
+             QString(5000, QLatin1Char('x'))}) {
+        QString text;
+        QSize size;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            text = box->text().remove(QChar(0x200B)); // where a long word may wrap
+            size = box->size();
+            box->accept();
+        });
+        reportError(message);
+        EXPECT_EQ(text, errorBoxText(message));
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().size().boundedTo(size) == size)
+            << size.width() << "x" << size.height();
+    }
+    setErrorReporter(recording);
+}
 
 class Window : public QWidget {
 public:
@@ -63,7 +105,7 @@ TEST(HandlerGuard, ShowsTheErrorUnderTheProgramTitleAndKeepsProcessingEvents)
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
 
     EXPECT_EQ(window.calls, 2);
-    EXPECT_EQ(recorder.texts, (QStringList{"Floating point division by zero.", "Floating point division by zero."}));
+    EXPECT_EQ(recorder.texts, (QStringList {"Floating point division by zero.", "Floating point division by zero."}));
     EXPECT_EQ(recorder.captions.value(0), QCoreApplication::applicationName());
 }
 
@@ -76,7 +118,7 @@ TEST(HandlerGuard, CatchesEveryStandardException)
     loco::connectHandler(&button, &Panel::clicked, &window, &Window::failingOther);
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
     // A closing bracket sorts before the full stop, so none is appended.
-    EXPECT_EQ(recorder.texts, QStringList{"List index out of bounds (3)"});
+    EXPECT_EQ(recorder.texts, QStringList {"List index out of bounds (3)"});
 }
 
 TEST(HandlerGuard, ErrorsInQueuedHandlersNeverReachTheEventLoop)
@@ -86,7 +128,8 @@ TEST(HandlerGuard, ErrorsInQueuedHandlersNeverReachTheEventLoop)
     bool later = false;
     QMetaObject::invokeMethod(
         &window, [&] { loco::runGuarded([&] { window.failing(); }); }, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(&window, [&] { later = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &window, [&] { later = true; }, Qt::QueuedConnection);
     QCoreApplication::processEvents();
     EXPECT_TRUE(later);
     EXPECT_EQ(recorder.texts.size(), 1);
