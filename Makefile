@@ -7,6 +7,7 @@ BENCH_BUILD := build/bench
 FUZZ_BUILD := build/fuzz
 TOUR_DIR   := build/tour
 SOAK_BUILD := build/soak
+PACKAGE_BUILD := build/package
 FUZZ_SECONDS ?= 60
 SOAK_EVENTS ?= 100000
 SOAK_SECONDS ?= 0
@@ -17,13 +18,15 @@ PICTURE_PACKAGES := python3 python3-pil fonts-dejavu-core
 PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/jpeg
 
 PACKAGES := cmake ninja-build g++ make \
-            qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev \
+            qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
             libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
-            fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a $(PICTURE_PACKAGES)
+            desktop-file-utils appstream \
+            fonts-liberation fonts-urw-base35 fonts-comic-neue $(PICTURE_PACKAGES)
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev
+DEB_PACKAGES := dpkg-dev file lintian
 
-.PHONY: all deps run test bench fuzz soak tour pictures install clean
+.PHONY: all deps run test bench fuzz soak tour pictures install package clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF
@@ -89,5 +92,21 @@ soak: deps
 install: all
 	cmake --install $(BUILD)
 
+# The Debian packages, from a Release tree of its own built with Debian's
+# hardening flags, left beside this Makefile and then checked as installed.
+package:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(DEB_PACKAGES)"
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CFLAGS="$$(dpkg-buildflags --get CFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOKO_TESTS=OFF \
+	  -DLOKO_DEBIAN=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_BUILD)
+	rm -f $(PACKAGE_BUILD)/*.deb lokomotif*.deb
+	cd $(PACKAGE_BUILD) && cpack
+	cp $(PACKAGE_BUILD)/*.deb .
+	./packaging/check-package $$(cd $(PACKAGE_BUILD) && ls *.deb)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) lokomotif*.deb

@@ -23,7 +23,7 @@ QString driveRoot()
 {
     if (!rootOverride().isEmpty())
         return rootOverride();
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/lokomotif"));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" LOKO_DATA_FROM_BIN));
 }
 
 void setDriveRoot(const QString& root)

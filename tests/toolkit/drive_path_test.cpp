@@ -1,7 +1,5 @@
 #include "toolkit/drive_path.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace loco {
@@ -11,9 +9,9 @@ TEST(DrivePath, MapsADriveLetterPathUnderTheDriveFolderKeepingTheRest)
 {
     loco::setDriveRoot("/opt/loco/share/lokomotif");
     EXPECT_EQ(loco::localPath("d:\\delpi_hasil\\gambar\\tuneup\\gbt_2 valve.jpg"),
-              QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/tuneup/gbt_2 valve.jpg"));
+        QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/tuneup/gbt_2 valve.jpg"));
     EXPECT_EQ(loco::localPath("D:\\delpi_hasil\\gambar\\maintance\\gbm_1,2.jpg"),
-              QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/maintance/gbm_1,2.jpg"));
+        QStringLiteral("/opt/loco/share/lokomotif/D/delpi_hasil/gambar/maintance/gbm_1,2.jpg"));
     EXPECT_EQ(loco::localPath("c:ker3.jpg"), QStringLiteral("/opt/loco/share/lokomotif/C/ker3.jpg"));
     loco::setDriveRoot({});
 }
@@ -24,9 +22,9 @@ TEST(DrivePath, LeavesOtherPathsAlone)
     EXPECT_EQ(loco::localPath("ker3.jpg"), QStringLiteral("ker3.jpg"));
 }
 
-TEST(DrivePath, DrivesLieInTheShareFolderBesideTheProgramsFolder)
+TEST(DrivePath, DrivesLieInTheDataFolderWhereTheBuildPutsThePictures)
 {
-    EXPECT_EQ(loco::driveRoot(), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/lokomotif"));
+    EXPECT_EQ(loco::driveRoot(), QStringLiteral(LOKO_DATA_DIR));
 }
 
 } // namespace
