@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                  " Lumasilah tachometer setiap 1000 jam atau 3000 miles (4828km). Gunakan gemuk no.2 pada temperatur "
                  "diatas +30 F (-1 C). jika tmperatur dibawah +30 F, gunakan gemuk no.1   "},
         EntryRow{15, "trottle and Clutch control", "Kontrol Gas dan Kopling", "gbm_18.jpg", 2,
-                 "Lumasilah kontrol gas setiap 200 jam atau 6000 miles 99.656 km) dengan memakai gemuk no.2 jika "
+                 "Lumasilah kontrol gas setiap 200 jam atau 6000 miles (9.656 km) dengan memakai gemuk no.2 jika "
                  "temperatur diatas +30 F dan sebaliknya gunakan gemuk no.1 jika temperatur dibawah +30 F        "},
         EntryRow{16, "Drive belts", "Tali Kipas", "gbm_20.jpg", 3,
                  "Pemasangan Vbelt baru, yaitu setelah dipasang dan mesin dihidupkan kurang lebih selama 15 menit (Vbelt "
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntryRow{17, "Over speed governor", "Over Speed Governor", "gbm_21.jpg", 2,
                  "Lumasilah over speed governor 5-6 tetes oli setiap 500 jam melalui tutup nepel oli       "},
         EntryRow{18, "Fan hub bearings", "Bantalan Kipas", "gbm_22.jpg", 3,
-                 " Lumasilah bearing kipas dengan Texaco Premium RB grease setiap 20.000 miles atau 3.218 km (700 jam)   "
+                 " Lumasilah bearing kipas dengan Texaco Premium RB grease setiap 20.000 miles atau 32.187 km (700 jam)   "
                  "   "},
         EntryRow{19, "Shutdown system", "Sistem Shutdown", nullptr, 1,
                  "Periksalah sistem shutdown setiap 300 jam atau setiap bulannya atau saat mesin akan dijalankan guna "

@@ -111,6 +111,8 @@ TutorialFile parseTutorialFile(const SourceText& source)
             file.lines.emplace_back(line);
             continue;
         }
+        if (line.starts_with('#'))
+            continue; // a note for whoever edits the file
         if (line == separator) {
             inHeader = false;
             file.separatorLine = lineNumber;

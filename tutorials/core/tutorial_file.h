@@ -37,7 +37,8 @@ struct TutorialFile {
 };
 
 /// Parses one data file: "key: value" header lines ("caption", "title",
-/// "picture", "select"), a "---" line, then one text line per file line.
+/// "picture", "select") and "# note" lines, a "---" line, then one text line
+/// per file line.
 /// The text is UTF-8, a byte-order mark at its start is ignored, and a
 /// picture is a drive path such as d:\folder\name.jpg.
 /// Throws loco::Error("<name>:<line>: <problem>") when the text is malformed.
