@@ -7,6 +7,7 @@
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/UAWAL_MENU1.h"
+#include "shell/Umenu1.h"
 #include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
@@ -89,6 +90,16 @@ int main(int argc, char* argv[])
     awal_menu->Label3Click();
     ok = save(awal_menu, folder, QStringLiteral("awal_menu_help")) && ok;
 
+    // A flat button under the mouse and pressed: its caption on the face it paints then.
+    if (auto* button = menu1->findChild<QAbstractButton*>(QStringLiteral("SpeedButton4"))) {
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        ok = save(menu1, folder, QStringLiteral("menu1_under_mouse")) && ok;
+        button->setDown(true);
+        ok = save(menu1, folder, QStringLiteral("menu1_pressed")) && ok;
+        button->setDown(false);
+        button->setAttribute(Qt::WA_UnderMouse, false);
+    }
+
     // A few states of the tool windows along a typical use.
     press(diagno, "RadioGroup1_item3");
     ok = save(diagno, folder, QStringLiteral("diagno_system_chosen")) && ok;
@@ -108,6 +119,12 @@ int main(int argc, char* argv[])
 
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_computed")) && ok;
+    // Bore and stroke in millimetres: results wider than their fields.
+    for (const auto& [name, text] : {std::pair("edit11", "228,6"), std::pair("edit12", "266,7")})
+        if (auto* entry = DM->findChild<QLineEdit*>(QString::fromLatin1(name)))
+            entry->setText(QString::fromLatin1(text));
+    press(DM, "Button1");
+    ok = save(DM, folder, QStringLiteral("DM_long_values")) && ok;
     press(gayrem, "BitBtn1");
     ok = save(gayrem, folder, QStringLiteral("gayrem_computed")) && ok;
     press(umurrem, "Button1");
