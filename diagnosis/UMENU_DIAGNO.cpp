@@ -19,7 +19,7 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-constexpr int closingPointSize = 12;
+constexpr int kClosingPointSize = 12;
 
 } // namespace
 
@@ -111,7 +111,7 @@ void Tdiagno::answer(loco::Answer answer)
         QStringList lines;
         for (const std::string& line : closing->lines)
             lines << fromUtf8(line);
-        writeConclusion(closingPointSize, lines);
+        writeConclusion(kClosingPointSize, lines);
     }
 }
 

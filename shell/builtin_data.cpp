@@ -51,7 +51,7 @@ public:
 
     std::optional<KnowledgeBase> knowledgeBase(System system)
     {
-        const auto source = read("diagnosis/data/" + std::string(systemFileNames[static_cast<std::size_t>(system)]));
+        const auto source = read("diagnosis/data/" + std::string(kSystemFileNames[static_cast<std::size_t>(system)]));
         if (!source)
             return std::nullopt;
         CheckedKnowledge checked = checkKnowledgeFile(source->text, source->name);
@@ -68,12 +68,12 @@ public:
     template <typename Table> std::optional<Table> table(const std::string& folder)
     {
         std::vector<SourceText> files;
-        for (int n = 1; n <= Table::size; ++n) {
+        for (int n = 1; n <= Table::kSize; ++n) {
             const std::string number = (n < 10 ? "0" : "") + std::to_string(n);
             if (auto source = read(folder + "/" + number + ".txt"))
                 files.push_back(std::move(*source));
         }
-        if (files.size() != static_cast<std::size_t>(Table::size))
+        if (files.size() != static_cast<std::size_t>(Table::kSize))
             return std::nullopt;
         try {
             return Table(files);
@@ -95,8 +95,8 @@ private:
 void loadBuiltinData(const QString& root)
 {
     DataReader reader(root);
-    std::array<std::optional<KnowledgeBase>, systemCount> bases;
-    for (const System system : allSystems)
+    std::array<std::optional<KnowledgeBase>, kSystemCount> bases;
+    for (const System system : kAllSystems)
         bases[static_cast<std::size_t>(system)] = reader.knowledgeBase(system);
     auto maintenance = reader.table<MaintenanceTable>("tutorials/data/maintenance");
     auto tuneup = reader.table<TuneupTable>("tutorials/data/tuneup");
@@ -108,7 +108,7 @@ void loadBuiltinData(const QString& root)
         throw Error(message);
     }
     auto data = std::make_unique<BuiltinData>(BuiltinData{{}, std::move(*maintenance), std::move(*tuneup)});
-    for (const System system : allSystems)
+    for (const System system : kAllSystems)
         data->knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
     loaded() = std::move(data);
 }

@@ -14,7 +14,7 @@ namespace {
 
 using loco::MaintenanceTable;
 
-constexpr std::array<QRadioButton* Ui::TPM::*, MaintenanceTable::size> kChoices{
+constexpr std::array<QRadioButton* Ui::TPM::*, MaintenanceTable::kSize> kChoices{
     &Ui::TPM::RadioButton1, &Ui::TPM::RadioButton2, &Ui::TPM::RadioButton3, &Ui::TPM::RadioButton4, &Ui::TPM::RadioButton5,
     &Ui::TPM::RadioButton6, &Ui::TPM::RadioButton7, &Ui::TPM::RadioButton8, &Ui::TPM::RadioButton9, &Ui::TPM::RadioButton10,
     &Ui::TPM::RadioButton11, &Ui::TPM::RadioButton12, &Ui::TPM::RadioButton13, &Ui::TPM::RadioButton14, &Ui::TPM::RadioButton15,
@@ -22,7 +22,7 @@ constexpr std::array<QRadioButton* Ui::TPM::*, MaintenanceTable::size> kChoices{
     &Ui::TPM::RadioButton21, &Ui::TPM::RadioButton22, &Ui::TPM::RadioButton23, &Ui::TPM::RadioButton24, &Ui::TPM::RadioButton25,
     &Ui::TPM::RadioButton26, &Ui::TPM::RadioButton27, &Ui::TPM::RadioButton28, &Ui::TPM::RadioButton29, &Ui::TPM::RadioButton30};
 
-constexpr std::array<void (TPM::*)(), MaintenanceTable::size> kChoiceHandlers{
+constexpr std::array<void (TPM::*)(), MaintenanceTable::kSize> kChoiceHandlers{
     &TPM::RadioButton1Click, &TPM::RadioButton2Click, &TPM::RadioButton3Click, &TPM::RadioButton4Click,
     &TPM::RadioButton5Click, &TPM::RadioButton6Click, &TPM::RadioButton7Click, &TPM::RadioButton8Click,
     &TPM::RadioButton9Click, &TPM::RadioButton10Click, &TPM::RadioButton11Click, &TPM::RadioButton12Click,
@@ -64,11 +64,11 @@ TPM::TPM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TPM>())
 {
     ui->setupUi(content());
     finishDefinition();
-    for (int type = 1; type <= MaintenanceTable::size; ++type)
+    for (int type = 1; type <= MaintenanceTable::kSize; ++type)
         choice(type)->setText(QString::fromStdString(loco::maintenanceTable().at(type).caption));
     ui->RichEdit1->setLines(introduction());
 
-    for (int type = 1; type <= MaintenanceTable::size; ++type)
+    for (int type = 1; type <= MaintenanceTable::kSize; ++type)
         connectChoice(type);
     connectHandler(ui->BitBtn1, &QPushButton::clicked, this, &TPM::BitBtn1Click);
     connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TPM::BitBtn2Click);
@@ -127,17 +127,17 @@ void TPM::RadioButton30Click() { selectType(30); }
 void TPM::selectType(int type)
 {
     ui->RichEdit2->clearLines();
-    ui->RichEdit2->appendLine(type == MaintenanceTable::size ? kLastChosenPrompt : kChosenPrompt);
+    ui->RichEdit2->appendLine(type == MaintenanceTable::kSize ? kLastChosenPrompt : kChosenPrompt);
     ui->BitBtn2->setEnabled(true);
     ui->BitBtn1->setEnabled(true);
-    for (int other = 1; other <= MaintenanceTable::size; ++other)
+    for (int other = 1; other <= MaintenanceTable::kSize; ++other)
         if (other != type)
             choice(other)->setEnabled(false);
 }
 
 void TPM::BitBtn1Click()
 {
-    for (int type = 1; type <= MaintenanceTable::size; ++type) {
+    for (int type = 1; type <= MaintenanceTable::kSize; ++type) {
         if (!choice(type)->isChecked())
             continue;
         const loco::MaintenanceEntry& entry = loco::maintenanceTable().at(type);
@@ -157,7 +157,7 @@ void TPM::BitBtn1Click()
 void TPM::BitBtn2Click()
 {
     ui->RichEdit2->clearLines();
-    for (int type = 1; type <= MaintenanceTable::size; ++type)
+    for (int type = 1; type <= MaintenanceTable::kSize; ++type)
         choice(type)->setEnabled(true);
     ui->RichEdit2->appendLine(kResetPrompt);
     ui->RichEdit1->clearLines();

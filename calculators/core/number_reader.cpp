@@ -73,10 +73,10 @@ std::optional<NumberParts> split(std::string_view text, char separator)
 // of a double; enough to tell an overflow from an underflow.
 std::int64_t leadingPowerOfTen(const NumberParts& parts)
 {
-    constexpr std::int64_t limit = 1'000'000'000'000'000;
+    constexpr std::int64_t kLimit = 1'000'000'000'000'000;
     std::int64_t exponent = 0;
     for (char digit : parts.exponentDigits)
-        exponent = std::min(exponent * 10 + (digit - '0'), limit);
+        exponent = std::min(exponent * 10 + (digit - '0'), kLimit);
     if (parts.negativeExponent)
         exponent = -exponent;
 

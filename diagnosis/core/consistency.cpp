@@ -14,8 +14,8 @@ const char* answerName(Answer answer)
 // The row that an outcome leads to, or npos when it ends the dialogue.
 std::size_t nextRow(const Outcome& outcome)
 {
-    return outcome.kind == Outcome::Kind::Next && outcome.target != Outcome::unresolved ? outcome.target
-                                                                                        : KnowledgeBase::npos;
+    return outcome.kind == Outcome::Kind::Next && outcome.target != Outcome::kUnresolved ? outcome.target
+                                                                                        : KnowledgeBase::kNotFound;
 }
 
 class Checker {
@@ -24,11 +24,11 @@ public:
 
     std::vector<Diagnostic> run()
     {
-        if (base_.startIndex() == KnowledgeBase::npos)
+        if (base_.startIndex() == KnowledgeBase::kNotFound)
             error(base_.startLine(), "start: there is no question " + base_.startLabel());
         checkOutcomes();
         // Without a start every row would be reported as unreachable.
-        if (base_.startIndex() != KnowledgeBase::npos)
+        if (base_.startIndex() != KnowledgeBase::kNotFound)
             checkReachable();
         checkRepeatedTexts();
         checkUnused();
@@ -60,7 +60,7 @@ private:
                     warning(question.line,
                             name + " leads nowhere: the question has no \"" + (answer == Answer::Ya ? "ya" : "tidak")
                                 + "\" line");
-                } else if (outcome.target == Outcome::unresolved) {
+                } else if (outcome.target == Outcome::kUnresolved) {
                     const char* wanted
                         = outcome.kind == Outcome::Kind::Conclusion ? "no heading" : "no question or closing text";
                     error(outcome.line, name + ": there is " + wanted + " " + outcome.label);
@@ -80,7 +80,7 @@ private:
             pending.pop_back();
             for (const Answer answer : {Answer::Ya, Answer::Tidak}) {
                 const std::size_t next = nextRow(question.outcome(answer));
-                if (next != KnowledgeBase::npos && !reached[next]) {
+                if (next != KnowledgeBase::kNotFound && !reached[next]) {
                     reached[next] = true;
                     pending.push_back(next);
                 }
@@ -109,7 +109,7 @@ private:
         std::vector<bool> closingUsed(base_.closings().size(), false);
         for (const Question& question : base_.questions()) {
             for (const Outcome* outcome : {&question.ya, &question.tidak}) {
-                if (outcome->target == Outcome::unresolved)
+                if (outcome->target == Outcome::kUnresolved)
                     continue;
                 if (outcome->kind == Outcome::Kind::Conclusion)
                     headingUsed[outcome->target] = true;
@@ -150,7 +150,7 @@ private:
                 }
                 const Outcome& outcome = questions[step.row].outcome(step.answers++ == 0 ? Answer::Ya : Answer::Tidak);
                 const std::size_t next = nextRow(outcome);
-                if (next == KnowledgeBase::npos)
+                if (next == KnowledgeBase::kNotFound)
                     continue;
                 if (state[next] == State::OnPath) {
                     reportLoop(next, outcome.line);

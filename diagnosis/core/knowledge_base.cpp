@@ -5,10 +5,10 @@ namespace loco {
 Step KnowledgeBase::answer(std::string_view questionLine, Answer answer) const
 {
     const std::size_t index = findQuestion(questionLine);
-    if (index == npos)
+    if (index == kNotFound)
         return {};
     const Outcome& outcome = questions_[index].outcome(answer);
-    if (outcome.target == Outcome::unresolved)
+    if (outcome.target == Outcome::kUnresolved)
         return {};
     switch (outcome.kind) {
     case Outcome::Kind::None:
@@ -25,13 +25,13 @@ Step KnowledgeBase::answer(std::string_view questionLine, Answer answer) const
 
 std::string_view KnowledgeBase::startQuestion() const
 {
-    return startIndex_ == npos ? std::string_view{} : std::string_view{questions_[startIndex_].text};
+    return startIndex_ == kNotFound ? std::string_view{} : std::string_view{questions_[startIndex_].text};
 }
 
 std::size_t KnowledgeBase::findQuestion(std::string_view text) const
 {
     const auto it = byText_.find(text);
-    return it == byText_.end() ? npos : it->second;
+    return it == byText_.end() ? kNotFound : it->second;
 }
 
 bool KnowledgeBase::addHeading(Heading heading)
@@ -66,7 +66,7 @@ void KnowledgeBase::link()
 {
     const auto start = labels_.find(startLabel_);
     startIndex_ = start != labels_.end() && start->second.kind == LabelKind::Question ? start->second.index
-                                                                                    : npos;
+                                                                                    : kNotFound;
     for (Question& question : questions_) {
         resolve(question.ya);
         resolve(question.tidak);
@@ -75,7 +75,7 @@ void KnowledgeBase::link()
 
 void KnowledgeBase::resolve(Outcome& outcome) const
 {
-    outcome.target = Outcome::unresolved;
+    outcome.target = Outcome::kUnresolved;
     if (outcome.kind == Outcome::Kind::None)
         return;
     const auto it = labels_.find(outcome.label);

@@ -31,13 +31,13 @@ using Step = std::variant<std::monostate, NextQuestion, Conclusion, ClosingText>
 // One answer's outcome as the data gives it.
 struct Outcome {
     enum class Kind { None, Next, Closing, Conclusion };
-    static constexpr std::size_t unresolved = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kUnresolved = static_cast<std::size_t>(-1);
 
     Kind kind = Kind::None;
     std::string label;   // the row, closing or heading label named in the data
     std::string cause;   // conclusions only
     int pointSize = 12;  // conclusions only
-    std::size_t target = unresolved; // index of the row, closing or heading
+    std::size_t target = kUnresolved; // index of the row, closing or heading
     std::size_t line = 0; // of its "ya" or "tidak" record; 0 for no outcome
 };
 
@@ -69,7 +69,7 @@ struct Closing {
 // base is empty and answers nothing.
 class KnowledgeBase {
 public:
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 
     // The answer to the question whose text equals questionLine byte for byte
     // (case, blanks and punctuation included; nothing is trimmed). Unknown
@@ -86,7 +86,7 @@ public:
     const std::vector<Heading>& headings() const { return headings_; }
     const std::vector<Closing>& closings() const { return closings_; }
 
-    // Index of the first question with exactly this text, or npos.
+    // Index of the first question with exactly this text, or kNotFound.
     std::size_t findQuestion(std::string_view text) const;
 
 private:
@@ -129,7 +129,7 @@ private:
     TextMap<std::size_t> byText_;
     std::string startLabel_;
     std::size_t startLine_ = 0;
-    std::size_t startIndex_ = npos;
+    std::size_t startIndex_ = kNotFound;
 };
 
 } // namespace loco

@@ -12,14 +12,14 @@
 namespace loco {
 namespace {
 
-constexpr int defaultPointSize = 12;
-constexpr int largestPointSize = 72;
+constexpr int kDefaultPointSize = 12;
+constexpr int kLargestPointSize = 72;
 
-constexpr std::array<std::string_view, 6> recordNames{"start", "heading", "closing", "question", "ya", "tidak"};
+constexpr std::array<std::string_view, 6> kRecordNames{"start", "heading", "closing", "question", "ya", "tidak"};
 
 bool isRecordName(std::string_view name)
 {
-    return std::find(recordNames.begin(), recordNames.end(), name) != recordNames.end();
+    return std::find(kRecordNames.begin(), kRecordNames.end(), name) != kRecordNames.end();
 }
 
 std::vector<std::string_view> splitFields(std::string_view line)
@@ -120,7 +120,7 @@ private:
             outcome(fields, name, kind == "ya" ? Answer::Ya : Answer::Tidak);
             return;
         }
-        current_ = KnowledgeBase::npos;
+        current_ = KnowledgeBase::kNotFound;
         if (kind == "start") {
             expectFields(fields, 2, 2, "start<TAB>row");
             if (hasStart_)
@@ -148,7 +148,7 @@ private:
     void outcome(const std::vector<std::string_view>& fields, const std::string& target, Answer answer)
     {
         const std::string name(fields[0]);
-        if (current_ == KnowledgeBase::npos)
+        if (current_ == KnowledgeBase::kNotFound)
             fail("\"" + name + "\" does not follow a question");
         expectFields(fields, 2, 4, "ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]");
         Question& question = base_.questions_[current_];
@@ -163,22 +163,22 @@ private:
         }
         outcome.kind = Outcome::Kind::Conclusion;
         outcome.cause = std::string(fields[2]);
-        outcome.pointSize = fields.size() == 4 ? pointSize(fields[3]) : defaultPointSize;
+        outcome.pointSize = fields.size() == 4 ? pointSize(fields[3]) : kDefaultPointSize;
     }
 
     int pointSize(std::string_view field) const
     {
         int size = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), size);
-        if (error != std::errc{} || end != field.data() + field.size() || size < 1 || size > largestPointSize)
+        if (error != std::errc{} || end != field.data() + field.size() || size < 1 || size > kLargestPointSize)
             fail("type size \"" + std::string(field) + "\" is not a whole number of points from 1 to "
-                 + std::to_string(largestPointSize));
+                 + std::to_string(kLargestPointSize));
         return size;
     }
 
     KnowledgeBase base_;
     std::size_t lineNumber_ = 0;
-    std::size_t current_ = KnowledgeBase::npos; // the question that outcome lines belong to
+    std::size_t current_ = KnowledgeBase::kNotFound; // the question that outcome lines belong to
     bool hasStart_ = false;
 };
 

@@ -16,7 +16,7 @@ std::string_view KnowledgeSet::startQuestion(int system) const
 
 const KnowledgeBase* KnowledgeSet::find(int system) const
 {
-    if (system < 0 || static_cast<std::size_t>(system) >= systemCount)
+    if (system < 0 || static_cast<std::size_t>(system) >= kSystemCount)
         return nullptr;
     return &bases_[static_cast<std::size_t>(system)];
 }

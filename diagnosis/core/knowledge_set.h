@@ -11,21 +11,21 @@ namespace loco {
 // The six systems, in the order of the items of the radio group "Jenis Gangguan".
 enum class System { EngineDrive, Cooling, Lubrication, Fuel, Exhaust, Brakes };
 
-inline constexpr std::size_t systemCount = 6;
+inline constexpr std::size_t kSystemCount = 6;
 
-inline constexpr std::array<System, systemCount> allSystems{
+inline constexpr std::array<System, kSystemCount> kAllSystems{
     System::EngineDrive, System::Cooling, System::Lubrication,
     System::Fuel,        System::Exhaust, System::Brakes,
 };
 
 // Radio item captions, indexed like System.
-inline constexpr std::array<std::string_view, systemCount> systemCaptions{
+inline constexpr std::array<std::string_view, kSystemCount> kSystemCaptions{
     "sistem pengerak mesin", "sistem pendingin",  "sistem pelumasan",
     "sistem bahan bakar",    "sistem gas buang", "sistem rem",
 };
 
 // The data file of each system, indexed like System.
-inline constexpr std::array<std::string_view, systemCount> systemFileNames{
+inline constexpr std::array<std::string_view, kSystemCount> kSystemFileNames{
     "pengerak_mesin.txt", "pendingin.txt", "pelumasan.txt", "bahan_bakar.txt", "gas_buang.txt", "rem.txt",
 };
 
@@ -45,7 +45,7 @@ public:
 private:
     const KnowledgeBase* find(int system) const;
 
-    std::array<KnowledgeBase, systemCount> bases_;
+    std::array<KnowledgeBase, kSystemCount> bases_;
 };
 
 } // namespace loco

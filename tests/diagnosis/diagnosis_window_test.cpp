@@ -19,11 +19,11 @@
 namespace loco {
 namespace {
 
-const QString startPrompt = QStringLiteral("silahkan pilih dahulu letak kerusakan yang akan didiagnosis");
-const QString chosenPrompt = QStringLiteral("silahkan tekan tombol mulai untuk mendiagnosis ");
-const QString resetPrompt = QStringLiteral("silahkan pilih jenis kerusakan yang akan didiagnosis yach?");
-const QString donePrompt = QStringLiteral("lihat hasil diagnosa ");
-const QString resultsTitle = QStringLiteral("HASIL DIAGNOSA: ");
+const QString kStartPrompt = QStringLiteral("silahkan pilih dahulu letak kerusakan yang akan didiagnosis");
+const QString kChosenPrompt = QStringLiteral("silahkan tekan tombol mulai untuk mendiagnosis ");
+const QString kResetPrompt = QStringLiteral("silahkan pilih jenis kerusakan yang akan didiagnosis yach?");
+const QString kDonePrompt = QStringLiteral("lihat hasil diagnosa ");
+const QString kResultsTitle = QStringLiteral("HASIL DIAGNOSA: ");
 
 const QString E1 = QStringLiteral("APAKAH MESIN TIDAK MAU HIDUP");
 const QString E22 = QStringLiteral("APAKAH MESIN TIDAK BERPUTAR");
@@ -142,27 +142,27 @@ TEST_P(DialogueStates, Reach)
 INSTANTIATE_TEST_SUITE_P(
     Transitions, DialogueStates,
     testing::Values(
-        Transition{"Start", "", {startPrompt, -1, true, false, true, false, false, 0}},
-        Transition{"SystemChosen", "3", {chosenPrompt, 3, true, true, true, false, false, 0}},
+        Transition{"Start", "", {kStartPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"SystemChosen", "3", {kChosenPrompt, 3, true, true, true, false, false, 0}},
         Transition{"Questioning", "0M", {E1, 0, false, false, true, true, false, 0}},
         Transition{"NextQuestion", "0MT", {E22, 0, false, false, true, true, false, 0}},
-        Transition{"Concluded", "0MYY", {donePrompt, 0, false, false, true, false, true, 4}},
-        Transition{"AnswersAfterConclusionDoNothing", "0MYYYT", {donePrompt, 0, false, false, true, false, true, 4}},
-        Transition{"AnotherSystemBeforeMulai", "31", {chosenPrompt, 1, true, true, true, false, false, 0}},
+        Transition{"Concluded", "0MYY", {kDonePrompt, 0, false, false, true, false, true, 4}},
+        Transition{"AnswersAfterConclusionDoNothing", "0MYYYT", {kDonePrompt, 0, false, false, true, false, true, 4}},
+        Transition{"AnotherSystemBeforeMulai", "31", {kChosenPrompt, 1, true, true, true, false, false, 0}},
         Transition{"MulaiStartsTheSystemSelectedLast", "31M", {C1, 1, false, false, true, true, false, 0}},
-        Transition{"UlangiAtStart", "U", {resetPrompt, -1, true, false, true, false, false, 0}},
-        Transition{"UlangiWithSystemChosen", "2U", {resetPrompt, -1, true, false, true, false, false, 0}},
-        Transition{"UlangiMidDialogueKeepsAnswersEnabled", "0MTU", {resetPrompt, -1, true, false, true, true, false, 0}},
-        Transition{"AnswersAfterResetDoNothing", "0MTUYTY", {resetPrompt, -1, true, false, true, true, false, 0}},
-        Transition{"ChoosingAfterResetDisablesAnswers", "0MTU4", {chosenPrompt, 4, true, true, true, false, false, 0}},
-        Transition{"UlangiAfterConclusionHidesResults", "0MYYU", {resetPrompt, -1, true, false, true, false, false, 4}},
-        Transition{"ChoosingClearsResults", "0MYYU5", {chosenPrompt, 5, true, true, true, false, false, 0}},
+        Transition{"UlangiAtStart", "U", {kResetPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"UlangiWithSystemChosen", "2U", {kResetPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"UlangiMidDialogueKeepsAnswersEnabled", "0MTU", {kResetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{"AnswersAfterResetDoNothing", "0MTUYTY", {kResetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{"ChoosingAfterResetDisablesAnswers", "0MTU4", {kChosenPrompt, 4, true, true, true, false, false, 0}},
+        Transition{"UlangiAfterConclusionHidesResults", "0MYYU", {kResetPrompt, -1, true, false, true, false, false, 4}},
+        Transition{"ChoosingClearsResults", "0MYYU5", {kChosenPrompt, 5, true, true, true, false, false, 0}},
         Transition{"SameSystemAgainAfterConclusion", "0MYYU0M", {E1, 0, false, false, true, true, false, 0}},
-        Transition{"InfoKuAtStart", "I", {startPrompt, -1, true, false, true, false, false, 0}},
+        Transition{"InfoKuAtStart", "I", {kStartPrompt, -1, true, false, true, false, false, 0}},
         Transition{"InfoKuMidDialogue", "0MTI", {E22, 0, false, false, true, true, false, 0}},
         Transition{"SelesaiHidesTheWindow", "0MTS", {E22, 0, false, false, true, true, false, 0}, false},
         Transition{"ReopenedMidDialogueContinues", "0MTSOT", {E42, 0, false, false, true, true, false, 0}},
-        Transition{"ReopenedAfterConclusion", "0MYYSO", {donePrompt, 0, false, false, true, false, true, 4}}),
+        Transition{"ReopenedAfterConclusion", "0MYYSO", {kDonePrompt, 0, false, false, true, false, true, 4}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)
@@ -180,7 +180,7 @@ TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)
 
 TEST_F(DiagnosisWindowTest, StartsWithItsDefinedTexts)
 {
-    EXPECT_EQ(questionBox()->lines(), QStringList{startPrompt});
+    EXPECT_EQ(questionBox()->lines(), QStringList{kStartPrompt});
     EXPECT_EQ(control<MemoBox>(diagno, "Memo2")->lines(),
               (QStringList{"   ", "   Pendiagnosisan kerusakan ini adalah untuk ",
                            "   mengetahui letak dari kerusakan dari gejala",
@@ -193,7 +193,7 @@ TEST_F(DiagnosisWindowTest, StartsWithItsDefinedTexts)
                            "   pencarian letak kerusakan pada lokomotif "}));
     // The item index selects the knowledge base, so the captions must follow its order.
     QStringList captions;
-    for (const std::string_view caption : loco::systemCaptions)
+    for (const std::string_view caption : loco::kSystemCaptions)
         captions << QString::fromUtf8(caption.data(), qsizetype(caption.size()));
     EXPECT_EQ(systems()->items(), captions);
 }
@@ -220,7 +220,7 @@ TEST_P(KnownConclusions, AreWrittenIntoTheResults)
     const KnownConclusion& c = GetParam();
     start(c.system);
     play(c.answers);
-    EXPECT_EQ(question(), donePrompt);
+    EXPECT_EQ(question(), kDonePrompt);
     EXPECT_EQ(results()->lines(), c.lines);
     for (int i = 0; i < results()->lineCount(); ++i)
         EXPECT_EQ(results()->lineFontSize(i), c.pointSize) << "line " << i;
@@ -239,11 +239,11 @@ const QString BN1 = QStringLiteral("Maaf gangguan belum terdefinisi/belum dapat 
 INSTANTIATE_TEST_SUITE_P(
     ByHand, KnownConclusions,
     testing::Values(
-        KnownConclusion{"E2Battery", 0, "YY", {resultsTitle, "", EH1, " baterai lemah"}, 12},
-        KnownConclusion{"E63SmallerType", 0, "TTYTYY", {resultsTitle, "", EH10, " Kerusakan pada governor"}, 10},
-        KnownConclusion{"BN1AfterSixteenTidak", 5, std::string(16, 'T'), {resultsTitle, "", BN1}, 12},
+        KnownConclusion{"E2Battery", 0, "YY", {kResultsTitle, "", EH1, " baterai lemah"}, 12},
+        KnownConclusion{"E63SmallerType", 0, "TTYTYY", {kResultsTitle, "", EH10, " Kerusakan pada governor"}, 10},
+        KnownConclusion{"BN1AfterSixteenTidak", 5, std::string(16, 'T'), {kResultsTitle, "", BN1}, 12},
         KnownConclusion{"X15Ya", 4, "Y" + std::string(13, 'T') + "Y",
-                        {resultsTitle, "", XH1, "terdapatnya air dalam bahan bakar"}, 12}),
+                        {kResultsTitle, "", XH1, "terdapatnya air dalam bahan bakar"}, 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every way through a system's dialogue: from the start question, each answer
@@ -286,10 +286,10 @@ struct Written {
 Written written(const loco::Step& step)
 {
     if (const auto* c = std::get_if<loco::Conclusion>(&step))
-        return {{resultsTitle, "", text(c->heading), text(c->cause)}, qreal(c->pointSize)};
+        return {{kResultsTitle, "", text(c->heading), text(c->cause)}, qreal(c->pointSize)};
     Written w;
     if (const auto* closing = std::get_if<loco::ClosingText>(&step)) {
-        w.lines << resultsTitle << "";
+        w.lines << kResultsTitle << "";
         for (const std::string& line : closing->lines)
             w.lines << text(line);
     }
@@ -321,7 +321,7 @@ TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
             EXPECT_FALSE(results()->isVisible());
             EXPECT_EQ(results()->lineCount(), 0);
         } else {
-            EXPECT_EQ(question(), donePrompt);
+            EXPECT_EQ(question(), kDonePrompt);
             EXPECT_TRUE(results()->isVisible());
             EXPECT_FALSE(button("BITBTN1")->isEnabled());
             EXPECT_FALSE(button("BITBTN2")->isEnabled());
@@ -336,10 +336,10 @@ TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
     }
 }
 
-const char* const systemNames[] = {"EngineDrive", "Cooling", "Lubrication", "Fuel", "Exhaust", "Brakes"};
+const char* const kSystemNames[] = {"EngineDrive", "Cooling", "Lubrication", "Fuel", "Exhaust", "Brakes"};
 
-INSTANTIATE_TEST_SUITE_P(Systems, EveryDialogue, testing::Range(0, int(loco::systemCount)),
-                         [](const auto& info) { return std::string(systemNames[info.param]); });
+INSTANTIATE_TEST_SUITE_P(Systems, EveryDialogue, testing::Range(0, int(loco::kSystemCount)),
+                         [](const auto& info) { return std::string(kSystemNames[info.param]); });
 
 } // namespace
 } // namespace loco

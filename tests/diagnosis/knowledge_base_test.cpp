@@ -51,22 +51,22 @@ TEST_P(Answering, GivesWhatTheWindowMustDo)
     EXPECT_EQ(stepText(set.answer(press.system, press.questionLine, press.answer)), press.expected);
 }
 
-constexpr int cooling = static_cast<int>(System::Cooling);
-constexpr int lubrication = static_cast<int>(System::Lubrication);
+constexpr int kCooling = static_cast<int>(System::Cooling);
+constexpr int kLubrication = static_cast<int>(System::Lubrication);
 
 INSTANTIATE_TEST_SUITE_P(
     Presses, Answering,
     testing::Values(
-        Press{"SharedTextInFirstSystem", cooling, "APAKAH SAMA", Answer::Ya,
+        Press{"SharedTextInFirstSystem", kCooling, "APAKAH SAMA", Answer::Ya,
               "conclusion 12pt [cooling heading] [cooling cause]"},
-        Press{"SharedTextInSecondSystem", lubrication, "APAKAH SAMA", Answer::Ya,
+        Press{"SharedTextInSecondSystem", kLubrication, "APAKAH SAMA", Answer::Ya,
               "conclusion 10pt [lubrication heading] [lubrication cause]"},
-        Press{"NextQuestionOnly", cooling, "APAKAH SAMA", Answer::Tidak, "next [APAKAH C2 ]"},
-        Press{"ClosingText", cooling, "APAKAH C2 ", Answer::Tidak, "closing [cooling closing]"},
-        Press{"AnswerWithoutOutcome", cooling, "APAKAH C2 ", Answer::Ya, "nothing"},
-        Press{"TrailingBlankMissing", cooling, "APAKAH C2", Answer::Tidak, "nothing"},
-        Press{"OtherCase", cooling, "apakah sama", Answer::Ya, "nothing"},
-        Press{"QuestionOfAnotherSystem", lubrication, "APAKAH C2 ", Answer::Tidak, "nothing"},
+        Press{"NextQuestionOnly", kCooling, "APAKAH SAMA", Answer::Tidak, "next [APAKAH C2 ]"},
+        Press{"ClosingText", kCooling, "APAKAH C2 ", Answer::Tidak, "closing [cooling closing]"},
+        Press{"AnswerWithoutOutcome", kCooling, "APAKAH C2 ", Answer::Ya, "nothing"},
+        Press{"TrailingBlankMissing", kCooling, "APAKAH C2", Answer::Tidak, "nothing"},
+        Press{"OtherCase", kCooling, "apakah sama", Answer::Ya, "nothing"},
+        Press{"QuestionOfAnotherSystem", kLubrication, "APAKAH C2 ", Answer::Tidak, "nothing"},
         Press{"NoSystemSelected", -1, "APAKAH SAMA", Answer::Ya, "nothing"},
         Press{"SystemOutOfRange", 6, "APAKAH SAMA", Answer::Ya, "nothing"},
         Press{"EmptySystem", static_cast<int>(System::Brakes), "APAKAH SAMA", Answer::Ya, "nothing"}),
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(KnowledgeSet, StartQuestionOfEachSystem)
 {
     const loco::KnowledgeSet set = twoSystems();
-    EXPECT_EQ(set.startQuestion(cooling), "APAKAH SAMA");
+    EXPECT_EQ(set.startQuestion(kCooling), "APAKAH SAMA");
     EXPECT_EQ(set.startQuestion(static_cast<int>(System::Brakes)), "");
     EXPECT_EQ(set.startQuestion(-1), "");
     EXPECT_EQ(set.startQuestion(6), "");

@@ -51,11 +51,11 @@ const std::string XH2 = "Kemungkinan gangguan atau kerusakan yang meyebabkan mes
 const std::string BH1 = "Kemungkinan gangguan atau kerusakan yang meyebabkan terdengarnya bunyi pada roda lokomotif "
                         "disebabkan oleh :";
 
-const std::string coolingCracked = "Retak atau melentingnya silinder kop sehingga sistem pendingin terganggu";
-const std::string lubricationCracked = "Melenting/retak/rusak pada silinder kop. Atau kemungkinan pengaruh dari "
+const std::string kCoolingCracked = "Retak atau melentingnya silinder kop sehingga sistem pendingin terganggu";
+const std::string kLubricationCracked = "Melenting/retak/rusak pada silinder kop. Atau kemungkinan pengaruh dari "
                                        "saluran didalam oli cooler pecah atau retaknya blok mesin";
-const std::string limping = "APAKAH MESIN MENJADI PINCANG";
-const std::string seeping = "APAKAH PADA BAG.LUAR SILINDER KOP TERDAPAT REMBESAN OLI ATAU AIR";
+const std::string kLimping = "APAKAH MESIN MENJADI PINCANG";
+const std::string kSeeping = "APAKAH PADA BAG.LUAR SILINDER KOP TERDAPAT REMBESAN OLI ATAU AIR";
 
 struct Dialogue {
     const char* name;
@@ -108,13 +108,13 @@ INSTANTIATE_TEST_SUITE_P(
                  next("APAKAH TERDAPAT AIR PADA BAHAN BAKAR")},
         Dialogue{"C48TidakShowsC49", System::Cooling,
                  "APAKAH PADA CARTER, TERLIHAT OLI PELUMAS BERCAMPUR DENGAN AIR (OLI BERWARNA KECOKLAT-COKLATAN)", "T",
-                 next(limping)},
-        Dialogue{"C49Limping", System::Cooling, limping, "Y", conclusion(12, CH6, coolingCracked)},
-        Dialogue{"C50SeepingTidak", System::Cooling, seeping, "T",
+                 next(kLimping)},
+        Dialogue{"C49Limping", System::Cooling, kLimping, "Y", conclusion(12, CH6, kCoolingCracked)},
+        Dialogue{"C50SeepingTidak", System::Cooling, kSeeping, "T",
                  next("APAKAH MESIN SUSAH HIDUP PADA SAAT DISTATER PERTAMA KALI")},
-        Dialogue{"L27TidakShowsL28", System::Lubrication, limping, "T", next(seeping)},
-        Dialogue{"L27Limping", System::Lubrication, limping, "Y", conclusion(12, LH3, lubricationCracked)},
-        Dialogue{"L28SeepingTidak", System::Lubrication, seeping, "T",
+        Dialogue{"L27TidakShowsL28", System::Lubrication, kLimping, "T", next(kSeeping)},
+        Dialogue{"L27Limping", System::Lubrication, kLimping, "Y", conclusion(12, LH3, kLubricationCracked)},
+        Dialogue{"L28SeepingTidak", System::Lubrication, kSeeping, "T",
                  next("APAKAH TERDAPAT AIR PADA RUANG PEMBAKARAN DAN MESIN SUSAH HIDUP SERTA MESIN MENJADI PINCANG")},
         Dialogue{"C21Quoted", System::Cooling, "APAKAH TERDENGAR BUNYI \"NYEKIT\" PADA SAAT MESIN BERJALAN", "Y",
                  conclusion(12, CH2, "tali kipas atau pulley licin dan slip pada sistem pendingin")},

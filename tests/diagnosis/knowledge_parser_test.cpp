@@ -12,7 +12,7 @@ namespace {
 
 // Labels are used before they are defined, and texts carry the blanks that
 // the real data has at either end.
-const std::string sample = "# comment\n"
+const std::string kSample = "# comment\n"
                            "\n"
                            "start\tQ1\n"
                            "question\tQ1\tFIRST \n"
@@ -42,7 +42,7 @@ class ParserFormat : public testing::TestWithParam<bool> {};
 
 TEST_P(ParserFormat, KeepsEveryCharacterOfTheTexts)
 {
-    const loco::KnowledgeBase base = loco::parseKnowledgeBase(GetParam() ? withCrLf(sample) : sample);
+    const loco::KnowledgeBase base = loco::parseKnowledgeBase(GetParam() ? withCrLf(kSample) : kSample);
     EXPECT_EQ(base.startQuestion(), "FIRST ");
     EXPECT_EQ(base.questions().size(), 3u);
     EXPECT_EQ(base.headings().size(), 1u);
@@ -93,37 +93,37 @@ TEST_P(ParserErrors, NameTheFileAndLine)
     }
 }
 
-const std::string head = "start\tQ1\nquestion\tQ1\tA\n";
+const std::string kHead = "start\tQ1\nquestion\tQ1\tA\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParserErrors,
     testing::Values(
         BrokenInput{"Empty", "", "rem.txt:1: there is no \"start\" line"},
         BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt:1: there is no \"start\" line"},
-        BrokenInput{"UnknownRecord", head + "\nqestion\tQ2\tB\n", "rem.txt:4: unknown record \"qestion\""},
-        BrokenInput{"SecondStart", head + "start\tQ1\n", "rem.txt:3: second \"start\" line"},
+        BrokenInput{"UnknownRecord", kHead + "\nqestion\tQ2\tB\n", "rem.txt:4: unknown record \"qestion\""},
+        BrokenInput{"SecondStart", kHead + "start\tQ1\n", "rem.txt:3: second \"start\" line"},
         BrokenInput{"QuestionWithoutText", "start\tQ1\nquestion\tQ1\n",
                     "rem.txt:2: expected question<TAB>row<TAB>text"},
         BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt:2: empty question text"},
         BrokenInput{"ClosingOfThreeLines", "closing\tN1\ta\tb\tc\n",
                     "rem.txt:1: expected closing<TAB>label<TAB>line[<TAB>line]"},
         BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt:2: \"ya\" does not follow a question"},
-        BrokenInput{"OutcomeAfterAHeading", head + "heading\tH1\tx\ntidak\tQ1\n",
+        BrokenInput{"OutcomeAfterAHeading", kHead + "heading\tH1\tx\ntidak\tQ1\n",
                     "rem.txt:4: \"tidak\" does not follow a question"},
-        BrokenInput{"SecondYa", head + "ya\tN1\n# between\nya\tN2\n", "rem.txt:5: second \"ya\" for Q1"},
-        BrokenInput{"OutcomeWithoutTarget", head + "tidak\n",
+        BrokenInput{"SecondYa", kHead + "ya\tN1\n# between\nya\tN2\n", "rem.txt:5: second \"ya\" for Q1"},
+        BrokenInput{"OutcomeWithoutTarget", kHead + "tidak\n",
                     "rem.txt:3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
-        BrokenInput{"SizeNotANumber", head + "ya\tH1\tcause\t10pt\n",
+        BrokenInput{"SizeNotANumber", kHead + "ya\tH1\tcause\t10pt\n",
                     "rem.txt:3: type size \"10pt\" is not a whole number of points from 1 to 72"},
-        BrokenInput{"RowLabelTwice", head + "question\tQ1\tB\n", "rem.txt:3: label Q1 is defined twice"},
-        BrokenInput{"ClosingNamedLikeARow", head + "closing\tQ1\tx\n", "rem.txt:3: label Q1 is defined twice"},
-        BrokenInput{"BlanksAfterRecordName", head + "question Q2 B\n",
+        BrokenInput{"RowLabelTwice", kHead + "question\tQ1\tB\n", "rem.txt:3: label Q1 is defined twice"},
+        BrokenInput{"ClosingNamedLikeARow", kHead + "closing\tQ1\tx\n", "rem.txt:3: label Q1 is defined twice"},
+        BrokenInput{"BlanksAfterRecordName", kHead + "question Q2 B\n",
                     "rem.txt:3: fields must be separated by a TAB, found blanks after \"question\""},
-        BrokenInput{"BlanksBeforeATab", head + "tidak  \tQ1\n", "rem.txt:3: record \"tidak  \" ends with blanks"},
-        BrokenInput{"BlanksAfterLabel", head + "ya\tH1  sebab\n",
+        BrokenInput{"BlanksBeforeATab", kHead + "tidak  \tQ1\n", "rem.txt:3: record \"tidak  \" ends with blanks"},
+        BrokenInput{"BlanksAfterLabel", kHead + "ya\tH1  sebab\n",
                     "rem.txt:3: fields must be separated by a TAB, found blanks after \"H1\""},
         BrokenInput{"LabelStartsWithBlank", "start\t Q1\n", "rem.txt:1: label \" Q1\" starts with a blank"},
-        BrokenInput{"SingleByteCodePage", head + "question\tQ2\tB\xE9\n",
+        BrokenInput{"SingleByteCodePage", kHead + "question\tQ2\tB\xE9\n",
                     "rem.txt:3: text is not valid UTF-8: byte 0xE9 at offset 36"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -53,7 +53,7 @@ std::string loadError(const QString& root)
     return "no error";
 }
 
-const std::string headline = "The program's built-in data is broken:\n";
+const std::string kHeadline = "The program's built-in data is broken:\n";
 
 TEST(BuiltinData, LoadsTheShippedFiles)
 {
@@ -82,7 +82,7 @@ TEST(BuiltinData, RefusesABrokenCopyOfAnyFile)
         const QByteArray bytes = original.readAll();
         ASSERT_TRUE(writeFile(copy.path(file), "rusak\n" + bytes));
         const std::string message = loadError(copy.root());
-        EXPECT_TRUE(message.starts_with(headline + file.toStdString() + ":1: ")) << message;
+        EXPECT_TRUE(message.starts_with(kHeadline + file.toStdString() + ":1: ")) << message;
         ASSERT_TRUE(writeFile(copy.path(file), bytes));
     }
     EXPECT_EQ(loadError(copy.root()), "no error");
@@ -96,7 +96,7 @@ TEST(BuiltinData, NamesAMissingFile)
     const DataCopy copy;
     ASSERT_TRUE(QFile::remove(copy.path(QStringLiteral("tutorials/data/tuneup/26.txt"))));
     EXPECT_EQ(loadError(copy.root()),
-              headline + "tutorials/data/tuneup/26.txt: cannot be read: No such file or directory");
+              kHeadline + "tutorials/data/tuneup/26.txt: cannot be read: No such file or directory");
 }
 
 } // namespace

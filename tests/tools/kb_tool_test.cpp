@@ -60,7 +60,7 @@ private:
 };
 
 // Q1 -> Q2 -> Q3; H1 with two causes; YA of Q3 leads nowhere.
-const std::string small = "start\tQ1\n"
+const std::string kSmall = "start\tQ1\n"
                           "heading\tH1\th\n"
                           "closing\tN1\tn\tm\n"
                           "question\tQ1\tA\nya\tH1\tc\ntidak\tQ2\n"
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Clean", {"check", "FILE"}, "start\tQ1\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 0, ""},
         CheckCase{"WarningsOnly",
                   {"check", "FILE"},
-                  small,
+                  kSmall,
                   0,
                   "FILE:10: warning: Q3 YA leads nowhere: the question has no \"ya\" line\n"},
         CheckCase{"Errors",
@@ -118,16 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "lokomotif-kb: unknown command \"chek\"; 'lokomotif-kb --help' lists the commands\n"},
         CheckCase{"UnreadableFile",
                   {"check", "FILE", "FILE.missing"},
-                  small,
+                  kSmall,
                   2,
                   "lokomotif-kb: Cannot open file \"FILE.missing\". No such file or directory\n"},
-        CheckCase{"GraphWithoutOutput", {"graph", "FILE"}, small, 2, "lokomotif-kb: graph needs -o OUT\n"},
+        CheckCase{"GraphWithoutOutput", {"graph", "FILE"}, kSmall, 2, "lokomotif-kb: graph needs -o OUT\n"},
         CheckCase{"HelpOfACommand", {"paths", "--help"}, "", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KnowledgeFiles, PathsListsEveryEnding)
 {
-    const Finished result = kb({QStringLiteral("paths"), write(QStringLiteral("k.txt"), small)});
+    const Finished result = kb({QStringLiteral("paths"), write(QStringLiteral("k.txt"), kSmall)});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
               "Y\tH1\th\tc\n"
@@ -140,7 +140,7 @@ TEST_F(KnowledgeFiles, PathsListsEveryEnding)
 TEST_F(KnowledgeFiles, GraphHasANodePerQuestionConclusionAndClosing)
 {
     const QString svg = path(QStringLiteral("k.svg"));
-    const Finished drawn = kb({QStringLiteral("graph"), write(QStringLiteral("k.txt"), small), QStringLiteral("-o"), svg});
+    const Finished drawn = kb({QStringLiteral("graph"), write(QStringLiteral("k.txt"), kSmall), QStringLiteral("-o"), svg});
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

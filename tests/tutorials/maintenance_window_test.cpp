@@ -70,7 +70,7 @@ protected:
     QList<int> enabledChoices()
     {
         QList<int> types;
-        for (int type = 1; type <= loco::MaintenanceTable::size; ++type)
+        for (int type = 1; type <= loco::MaintenanceTable::kSize; ++type)
             if (choice(type)->isEnabled())
                 types << type;
         return types;
@@ -78,7 +78,7 @@ protected:
     QList<int> allTypes()
     {
         QList<int> types;
-        for (int type = 1; type <= loco::MaintenanceTable::size; ++type)
+        for (int type = 1; type <= loco::MaintenanceTable::kSize; ++type)
             types << type;
         return types;
     }

@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TuneupTable, ItemsPerGroupAndTotals)
 {
     const auto& tutorials = tuneupTable().tutorials();
-    std::vector<int> items(TuneupTable::groupCount, 0);
+    std::vector<int> items(TuneupTable::kGroupCount, 0);
     std::size_t lines = 0;
     std::size_t loads = 0;
     std::set<std::string> files;

@@ -252,7 +252,7 @@ TEST_P(TutorialTest, ProsesWritesTheSelectedTutorialAndItsPicture)
     EXPECT_EQ(enabled("BitBtn", 3).count(u'-'), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTutorials, TutorialTest, testing::Range(1, loco::TuneupTable::size + 1),
+INSTANTIATE_TEST_SUITE_P(AllTutorials, TutorialTest, testing::Range(1, loco::TuneupTable::kSize + 1),
                          [](const auto& info) { return "Tutorial" + std::to_string(info.param); });
 
 TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)

@@ -18,15 +18,15 @@ using Files = std::vector<SourceText>;
 Files maintenanceFiles()
 {
     Files files;
-    for (int k = 1; k <= MaintenanceTable::size; ++k)
+    for (int k = 1; k <= MaintenanceTable::kSize; ++k)
         files.push_back({"m" + std::to_string(k), "caption: c" + std::to_string(k) + "\ntitle: t\n---\nline\n"});
     return files;
 }
 
 // Items per radio group as the tune-up window lays them out.
-constexpr int itemsPerGroup[] = {2, 1, 7, 3, 5, 3, 5};
+constexpr int kItemsPerGroup[] = {2, 1, 7, 3, 5, 3, 5};
 
-Files tuneupFiles(const int (&groups)[7] = itemsPerGroup)
+Files tuneupFiles(const int (&groups)[7] = kItemsPerGroup)
 {
     Files files;
     for (int g = 1; g <= 7; ++g)

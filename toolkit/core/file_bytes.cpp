@@ -70,7 +70,7 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path, std::uint64_t m
 
     // One byte beyond the bound is enough to know the file is too long.
     const std::uint64_t readLimit = maxBytes == UINT64_MAX ? maxBytes : maxBytes + 1;
-    constexpr std::uint64_t chunk = 64 * 1024;
+    constexpr std::uint64_t kChunk = 64 * 1024;
     std::vector<std::uint8_t> bytes;
     std::uint64_t want = sizeHint + 1;
     while (bytes.size() < readLimit) {
@@ -87,7 +87,7 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path, std::uint64_t m
         bytes.resize(old + static_cast<std::size_t>(got));
         if (got == 0)
             return bytes;
-        want = chunk;
+        want = kChunk;
     }
     throwCannotOpen(path, EFBIG);
 }

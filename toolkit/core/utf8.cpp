@@ -62,9 +62,9 @@ std::string describe(const Utf8Fault& fault)
 
 std::string_view withoutByteOrderMark(std::string_view text)
 {
-    constexpr std::string_view mark = "\xEF\xBB\xBF";
-    if (text.starts_with(mark))
-        text.remove_prefix(mark.size());
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     return text;
 }
 

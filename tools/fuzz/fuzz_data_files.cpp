@@ -17,15 +17,15 @@
 
 namespace {
 
-constexpr std::string_view fileName = "fuzz.txt";
+constexpr std::string_view kFileName = "fuzz.txt";
 
 // "fuzz.txt:<line>: <problem>", the line within the file.
 void requireLocated(const loco::Error& error, std::size_t lineCount)
 {
     const std::string_view message = error.what();
-    if (!message.starts_with(fileName) || message.size() <= fileName.size() || message[fileName.size()] != ':')
+    if (!message.starts_with(kFileName) || message.size() <= kFileName.size() || message[kFileName.size()] != ':')
         std::abort();
-    const std::size_t digits = fileName.size() + 1;
+    const std::size_t digits = kFileName.size() + 1;
     const std::size_t colon = message.find(':', digits);
     if (colon == std::string_view::npos || colon == digits || message.substr(colon, 2) != ": ")
         std::abort();
@@ -46,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::size_t lineCount = 1 + std::size_t(std::count(text.begin(), text.end(), '\n'));
     try {
-        const loco::KnowledgeBase base = loco::parseKnowledgeBase(text, fileName);
-        for (const loco::Diagnostic& finding : loco::findInconsistencies(base, fileName)) {
-            if (finding.file != fileName || finding.line < 1 || finding.line > lineCount)
+        const loco::KnowledgeBase base = loco::parseKnowledgeBase(text, kFileName);
+        for (const loco::Diagnostic& finding : loco::findInconsistencies(base, kFileName)) {
+            if (finding.file != kFileName || finding.line < 1 || finding.line > lineCount)
                 std::abort();
         }
         for (const loco::Question& question : base.questions()) {
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         requireLocated(error, lineCount);
     }
     try {
-        loco::parseTutorialFile({std::string(fileName), text});
+        loco::parseTutorialFile({std::string(kFileName), text});
     } catch (const loco::Error& error) {
         requireLocated(error, lineCount);
     }

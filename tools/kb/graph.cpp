@@ -16,9 +16,9 @@ namespace loco::kb {
 namespace {
 
 // About 40 characters a line keeps the boxes near a 3:1 shape at 11 pt.
-constexpr std::size_t wrapWidth = 40;
+constexpr std::size_t kWrapWidth = 40;
 
-// text broken at blanks into lines of at most wrapWidth characters where it
+// text broken at blanks into lines of at most kWrapWidth characters where it
 // can be, in Graphviz's label notation: "\n" ends a centred line, and a
 // backslash of the text is doubled so that it stays a backslash.
 std::string wrapped(std::string_view text)
@@ -35,7 +35,7 @@ std::string wrapped(std::string_view text)
         if (end == std::string_view::npos)
             end = text.size();
         const std::string_view word = text.substr(begin, end - begin);
-        if (lineLength > 0 && lineLength + 1 + word.size() > wrapWidth) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > kWrapWidth) {
             label += "\\n";
             lineLength = 0;
         } else if (lineLength > 0) {

@@ -16,12 +16,12 @@
 namespace loco::kb {
 namespace {
 
-const QString bookTitle = QStringLiteral("Buku Panduan Diagnosis Kerusakan Lokomotif");
+const QString kBookTitle = QStringLiteral("Buku Panduan Diagnosis Kerusakan Lokomotif");
 
 // At 96 dots per inch the writer's pixels are the CSS pixels of the HTML and
 // the points of the fonts map as on a screen; the text stays vector text.
-constexpr int resolution = 96;
-constexpr qreal footerMm = 10;
+constexpr int kResolution = 96;
+constexpr qreal kFooterMm = 10;
 
 QString html(std::string_view text)
 {
@@ -96,7 +96,7 @@ QString bookHtml(const std::vector<HandbookSystem>& systems, const std::vector<i
                                "td { padding: 2px 4px; }"
                                "p.item { margin-left: 34px; text-indent: -34px; }"
                                "</style></head><body>");
-    s += QStringLiteral("<h1 style=\"font-size: 20pt\">%1</h1>").arg(bookTitle);
+    s += QStringLiteral("<h1 style=\"font-size: 20pt\">%1</h1>").arg(kBookTitle);
     s += QStringLiteral("<p>Mencari letak kerusakan mesin diesel dan rem lokomotif dengan pertanyaan YA dan "
                         "TIDAK, di bengkel dan tanpa komputer.</p>"
                         "<h2>Cara memakai buku ini</h2><ol>"
@@ -187,13 +187,13 @@ void writeHandbook(const std::vector<HandbookSystem>& systems, const std::string
     probe.close();
 
     QPdfWriter writer(path);
-    writer.setResolution(resolution);
+    writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(18, 15, 18, 10), QPageLayout::Millimeter);
-    writer.setTitle(bookTitle);
+    writer.setTitle(kBookTitle);
     writer.setCreator(QStringLiteral("lokomotif-kb"));
-    const QRectF area = writer.pageLayout().paintRectPixels(resolution);
-    const qreal footer = footerMm / 25.4 * resolution;
+    const QRectF area = writer.pageLayout().paintRectPixels(kResolution);
+    const qreal footer = kFooterMm / 25.4 * kResolution;
     const QSizeF page(area.width(), area.height() - footer);
 
     QTextDocument document;
@@ -229,7 +229,7 @@ void writeHandbook(const std::vector<HandbookSystem>& systems, const std::string
         painter.restore();
         painter.setFont(footerFont);
         painter.drawText(QRectF(0, page.height(), page.width(), footer), Qt::AlignCenter | Qt::AlignBottom,
-                         QStringLiteral("%1 \u2014 halaman %2 dari %3").arg(bookTitle).arg(p + 1).arg(pageCount));
+                         QStringLiteral("%1 \u2014 halaman %2 dari %3").arg(kBookTitle).arg(p + 1).arg(pageCount));
     }
     if (!painter.end())
         throw Error("cannot write \"" + outputPath + "\"");

@@ -10,14 +10,14 @@ namespace loco::kb {
 namespace {
 
 // Far beyond any knowledge base; keeps a wrong argument from filling memory.
-constexpr std::uint64_t maxFileBytes = 16 * 1024 * 1024;
+constexpr std::uint64_t kMaxFileBytes = 16 * 1024 * 1024;
 
 } // namespace
 
 std::vector<std::string> shippedFiles()
 {
     std::vector<std::string> paths;
-    for (const std::string_view name : systemFileNames)
+    for (const std::string_view name : kSystemFileNames)
         paths.push_back("diagnosis/data/" + std::string(name));
     return paths;
 }
@@ -26,7 +26,7 @@ std::vector<KnowledgeFile> readKnowledgeFiles(const std::vector<std::string>& pa
 {
     std::vector<KnowledgeFile> files;
     for (const std::string& path : paths) {
-        const std::vector<std::uint8_t> bytes = readFileBytes(path, maxFileBytes);
+        const std::vector<std::uint8_t> bytes = readFileBytes(path, kMaxFileBytes);
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         files.push_back({path, checkKnowledgeFile(text, path)});
     }
@@ -36,9 +36,9 @@ std::vector<KnowledgeFile> readKnowledgeFiles(const std::vector<std::string>& pa
 std::string systemTitle(const std::string& path)
 {
     const std::string name = std::filesystem::path(path).filename().string();
-    for (std::size_t i = 0; i < systemCount; ++i) {
-        if (name == systemFileNames[i]) {
-            std::string caption(systemCaptions[i]);
+    for (std::size_t i = 0; i < kSystemCount; ++i) {
+        if (name == kSystemFileNames[i]) {
+            std::string caption(kSystemCaptions[i]);
             caption[0] = 'S'; // "sistem ..." starts a title
             return caption;
         }

@@ -20,10 +20,10 @@ namespace {
 
 using loco::kb::KnowledgeFile;
 
-constexpr int exitErrors = 1;
-constexpr int exitUsage = 2;
+constexpr int kExitErrors = 1;
+constexpr int kExitUsage = 2;
 
-constexpr std::string_view overview = R"(usage: lokomotif-kb COMMAND [ARGUMENTS]
+constexpr std::string_view kOverview = R"(usage: lokomotif-kb COMMAND [ARGUMENTS]
 
 Checks, lists, draws and prints the diagnosis knowledge bases. Without FILE
 arguments the commands read the shipped files, diagnosis/data/*.txt below the
@@ -57,7 +57,7 @@ int check(const std::vector<KnowledgeFile>&, const std::string&, int, char**)
 int paths(const std::vector<KnowledgeFile>& files, const std::string&, int, char**)
 {
     loco::kb::writePaths(*files.front().checked.base, std::cout);
-    return std::cout.flush() ? EXIT_SUCCESS : exitUsage;
+    return std::cout.flush() ? EXIT_SUCCESS : kExitUsage;
 }
 
 int graph(const std::vector<KnowledgeFile>& files, const std::string& output, int, char**)
@@ -79,7 +79,7 @@ int handbook(const std::vector<KnowledgeFile>& files, const std::string& output,
     return EXIT_SUCCESS;
 }
 
-const Command commands[] = {
+const Command kCommands[] = {
     {"check", R"(usage: lokomotif-kb check [FILE...]
 
 Reads each knowledge file and runs every check on it, printing what it finds
@@ -135,7 +135,7 @@ bool report(const std::vector<KnowledgeFile>& files, bool warnings)
 int usageError(const std::string& message)
 {
     std::cerr << "lokomotif-kb: " << message << '\n';
-    return exitUsage;
+    return kExitUsage;
 }
 
 int run(int argc, char** argv)
@@ -144,11 +144,11 @@ int run(int argc, char** argv)
     if (args.empty())
         return usageError("no command given; 'lokomotif-kb --help' lists them");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::cout << overview;
+        std::cout << kOverview;
         return EXIT_SUCCESS;
     }
     const Command* command = nullptr;
-    for (const Command& c : commands) {
+    for (const Command& c : kCommands) {
         if (args[0] == c.name)
             command = &c;
     }
@@ -190,7 +190,7 @@ int run(int argc, char** argv)
             + (shipped ? " (without FILE arguments the shipped files are read below the current folder)" : ""));
     }
     if (!report(knowledge, command->showsWarnings))
-        return exitErrors;
+        return kExitErrors;
     try {
         return command->run(knowledge, output, argc, argv);
     } catch (const loco::Error& error) {

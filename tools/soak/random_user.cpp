@@ -171,9 +171,9 @@ UserEvent RandomUser::typeOn()
 
 UserEvent RandomUser::pressKey()
 {
-    static constexpr std::array keys{Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape,
+    static constexpr std::array kKeys{Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape,
                                      Qt::Key_Space, Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down};
-    const Qt::Key key = keys[uniform(0, int(keys.size()) - 1)];
+    const Qt::Key key = kKeys[uniform(0, int(kKeys.size()) - 1)];
     QWidget* focused = current_->focusWidget() ? current_->focusWidget() : current_;
     QTest::keyClick(focused, key);
     return {current_, QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), nameOf(focused))};

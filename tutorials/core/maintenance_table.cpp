@@ -7,8 +7,8 @@
 namespace loco {
 MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
 {
-    if (files.size() != size)
-        throw Error("maintenance table: expected " + std::to_string(size) + " entries, got "
+    if (files.size() != kSize)
+        throw Error("maintenance table: expected " + std::to_string(kSize) + " entries, got "
                     + std::to_string(files.size()));
     entries_.reserve(files.size());
     for (const auto& source : files) {
@@ -27,7 +27,7 @@ MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
 
 const MaintenanceEntry& MaintenanceTable::at(int k) const
 {
-    if (k < 1 || k > size)
+    if (k < 1 || k > kSize)
         throw std::out_of_range("maintenance type " + std::to_string(k) + " does not exist");
     return entries_[static_cast<std::size_t>(k - 1)];
 }

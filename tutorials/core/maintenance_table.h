@@ -20,13 +20,13 @@ struct MaintenanceEntry {
 /// The thirty maintenance types, entry k belonging to choice k.
 class MaintenanceTable {
 public:
-    static constexpr int size = 30;
+    static constexpr int kSize = 30;
 
     /// Parses the files of entries 1..30, in that order. Throws loco::Error
     /// when a file is malformed, lacks a caption or text, or the count is wrong.
     explicit MaintenanceTable(const std::vector<SourceText>& files);
 
-    /// Entry k, 1 <= k <= size; throws std::out_of_range otherwise.
+    /// Entry k, 1 <= k <= kSize; throws std::out_of_range otherwise.
     const MaintenanceEntry& at(int k) const;
 
     const std::vector<MaintenanceEntry>& entries() const { return entries_; }

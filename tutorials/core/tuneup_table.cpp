@@ -25,8 +25,8 @@ bool follows(RadioChoice previous, RadioChoice next)
 
 TuneupTable::TuneupTable(const std::vector<SourceText>& files)
 {
-    if (files.size() != size)
-        throw Error("tune-up table: expected " + std::to_string(size) + " tutorials, got "
+    if (files.size() != kSize)
+        throw Error("tune-up table: expected " + std::to_string(kSize) + " tutorials, got "
                     + std::to_string(files.size()));
     tutorials_.reserve(files.size());
     RadioChoice previous{0, 0};
@@ -37,7 +37,7 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
             throw dataError(source.name, file.captionLine, "\"caption\" belongs to maintenance entries only");
         if (!file.select)
             throw dataError(source.name, file.separatorLine, "no \"select\"");
-        if (file.select->group < 1 || file.select->group > groupCount)
+        if (file.select->group < 1 || file.select->group > kGroupCount)
             throw dataError(source.name, file.selectLine,
                             "group " + std::to_string(file.select->group) + " does not exist");
         if (!follows(previous, *file.select))
@@ -49,14 +49,14 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
         previous = *file.select;
         tutorials_.push_back({*file.select, std::move(file.title), std::move(file.picture), std::move(file.lines)});
     }
-    if (previous.group != groupCount)
+    if (previous.group != kGroupCount)
         throw Error("tune-up table: the last tutorial is in group " + std::to_string(previous.group) + ", expected "
-                    + std::to_string(groupCount));
+                    + std::to_string(kGroupCount));
 }
 
 const TuneupTutorial& TuneupTable::at(int n) const
 {
-    if (n < 1 || n > size)
+    if (n < 1 || n > kSize)
         throw std::out_of_range("tune-up tutorial " + std::to_string(n) + " does not exist");
     return tutorials_[static_cast<std::size_t>(n - 1)];
 }

@@ -21,15 +21,15 @@ struct TuneupTutorial {
 /// order in which the window examines its groups.
 class TuneupTable {
 public:
-    static constexpr int size = 26;
-    static constexpr int groupCount = 7;
+    static constexpr int kSize = 26;
+    static constexpr int kGroupCount = 7;
 
     /// Parses the files of tutorials 1..26, in that order. Throws loco::Error
     /// when a file is malformed, the count is wrong, or the selecting items do
     /// not run group by group, each group's items from 0 without gaps.
     explicit TuneupTable(const std::vector<SourceText>& files);
 
-    /// Tutorial number n, 1 <= n <= size; throws std::out_of_range otherwise.
+    /// Tutorial number n, 1 <= n <= kSize; throws std::out_of_range otherwise.
     const TuneupTutorial& at(int n) const;
 
     /// The tutorial selected by item `item` of radio group `group`, or nullptr

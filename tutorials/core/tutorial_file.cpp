@@ -9,7 +9,7 @@
 namespace loco {
 namespace {
 
-constexpr std::string_view separator = "---";
+constexpr std::string_view kSeparator = "---";
 
 std::size_t lineOfOffset(std::string_view text, std::size_t offset)
 {
@@ -41,9 +41,9 @@ std::optional<RadioChoice> parseSelect(std::string_view value)
 
 bool endsWithJpg(std::string_view path)
 {
-    constexpr std::string_view extension = ".jpg";
-    return path.size() > extension.size()
-        && std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+    constexpr std::string_view kExtension = ".jpg";
+    return path.size() > kExtension.size()
+        && std::equal(kExtension.begin(), kExtension.end(), path.end() - kExtension.size(),
                       [](char e, char c) { return e == (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
 }
 
@@ -113,7 +113,7 @@ TutorialFile parseTutorialFile(const SourceText& source)
         }
         if (line.starts_with('#'))
             continue; // a note for whoever edits the file
-        if (line == separator) {
+        if (line == kSeparator) {
             inHeader = false;
             file.separatorLine = lineNumber;
             continue;
