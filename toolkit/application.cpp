@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace loco {
 namespace {
@@ -24,12 +25,22 @@ public:
     }
 };
 
+// Qt's own texts (context menus, file and print dialogs) in Indonesian, as
+// every other text of the program.
+void installQtTranslation(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/i18n/qt_id.qm")))
+        QApplication::installTranslator(translator);
+}
+
 } // namespace
 
 void setUpApplication(QApplication& app)
 {
     app.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setQuitOnLastWindowClosed(false);
+    installQtTranslation(app);
     installFontSubstitutes();
     installAccessibility();
     // The windows' own default, so that controls made before their window's
