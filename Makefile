@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 PICTURE_PACKAGES := python3 python3-pil fonts-dejavu-core
 PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/jpeg
 
-PACKAGES := cmake ninja-build g++ make \
+PACKAGES := cmake ninja-build g++ make poppler-utils \
             qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev libjpeg62-turbo-dev \
             libgtest-dev libgmock-dev xvfb xauth \
             fonts-liberation fonts-urw-base35 fonts-comic-neue fonts-ocr-a $(PICTURE_PACKAGES)
