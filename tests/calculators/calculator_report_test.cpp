@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <ostream>
+
 namespace loco {
 namespace {
 

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ostream>
+
 namespace loco {
 namespace {
 

@@ -1,6 +1,7 @@
 #include "diagnosis/core/answer_path.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct PathCase {
     std::vector<Press> presses;
     std::vector<std::string> recorded; // questions, in order
 };
+
+void PrintTo(const PathCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class AnswerPathTest : public testing::TestWithParam<PathCase> { };
 

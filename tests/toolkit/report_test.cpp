@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace loco {
 namespace {
@@ -21,6 +22,11 @@ struct FileNameCase {
     const char* stem;
     const char* proposed;
 };
+
+void PrintTo(const FileNameCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class ProposedFileNameTest : public testing::TestWithParam<FileNameCase> { };
 
