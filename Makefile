@@ -18,7 +18,7 @@ PICTURE_PACKAGES := python3 python3-pil fonts-dejavu-core
 PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/jpeg
 
 PACKAGES := cmake ninja-build g++ make \
-            qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
+            qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
             libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
             desktop-file-utils appstream \
             fonts-liberation fonts-urw-base35 fonts-comic-neue $(PICTURE_PACKAGES)

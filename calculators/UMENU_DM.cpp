@@ -1,10 +1,12 @@
 #include "calculators/UMENU_DM.h"
 
 #include "calculators/calculator_controls.h"
+#include "calculators/calculator_report.h"
 #include "calculators/core/engine_power.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_DM.h"
 
 namespace {
@@ -44,9 +46,19 @@ TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
-    connectHandler(ui->Button1, &QPushButton::clicked, this, &TDM::Button1Click);
+    loco::connectCompute(ui->Button1, this, &TDM::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);
+    new loco::ReportCommands(this, [this] { return report(); });
+}
+
+loco::Report TDM::report() const
+{
+    std::optional<QStringList> conclusion;
+    if (!ui->Memo1->isHidden())
+        conclusion = loco::filledIn(ui->Memo1->lines(), {{2, 1, ui->Edit21}, {4, 1, ui->Edit25}});
+    return loco::calculatorReport(QStringLiteral("Menghitung Daya Motor Diesel"), QStringLiteral("daya motor diesel"),
+        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
 }
 
 TDM::~TDM() = default;

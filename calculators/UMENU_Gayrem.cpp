@@ -1,9 +1,11 @@
 #include "calculators/UMENU_Gayrem.h"
 
 #include "calculators/calculator_controls.h"
+#include "calculators/calculator_report.h"
 #include "calculators/core/brake_force.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_Gayrem.h"
 
 namespace {
@@ -49,9 +51,21 @@ Tgayrem::Tgayrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
 {
     ui->setupUi(content());
     finishDefinition();
-    connectHandler(ui->BitBtn1, &QPushButton::clicked, this, &Tgayrem::BitBtn1Click);
+    loco::connectCompute(ui->BitBtn1, this, &Tgayrem::BitBtn1Click, *ui, kEntries);
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
+    new loco::ReportCommands(this, [this] { return report(); });
+}
+
+loco::Report Tgayrem::report() const
+{
+    // The explanation lies in front of the conclusion until a computation succeeds.
+    std::optional<QStringList> conclusion;
+    if (ui->Memo2->isHidden())
+        conclusion = loco::filledIn(
+            ui->RichEdit1->lines(), {{2, 1, ui->Edit5}, {2, 2, ui->Edit7}, {3, 2, ui->Edit6}, {3, 3, ui->Edit8}});
+    return loco::calculatorReport(QStringLiteral("Menghitung Gaya Rem"), QStringLiteral("gaya rem"),
+        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
 }
 
 Tgayrem::~Tgayrem() = default;

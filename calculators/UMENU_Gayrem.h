@@ -4,6 +4,9 @@
 
 #include <memory>
 
+namespace loco {
+struct Report;
+}
 namespace Ui {
 class Tgayrem;
 }
@@ -22,5 +25,7 @@ public:
     void Button2Click();
 
 private:
+    // What the report says: entries, results and the conclusion.
+    loco::Report report() const;
     std::unique_ptr<Ui::Tgayrem> ui;
 };

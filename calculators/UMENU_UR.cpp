@@ -3,11 +3,13 @@
 #include "calculators/UMENU_Gayrem.h"
 #include "calculators/Udialog1.h"
 #include "calculators/calculator_controls.h"
+#include "calculators/calculator_report.h"
 #include "calculators/core/brake_block_lifetime.h"
 #include "shell/window_refs.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/regional_settings.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_UR.h"
 
 namespace {
@@ -68,11 +70,22 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
     ui->setupUi(content());
     finishDefinition();
     FormCreate();
-    connectHandler(ui->Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
+    loco::connectCompute(ui->Button1, this, &Tumurrem::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tumurrem::Button2Click);
     connectHandler(ui->CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
     connectHandler(ui->Edit5, &QLineEdit::textChanged, this, &Tumurrem::Edit5Change);
+    new loco::ReportCommands(this, [this] { return report(); });
+}
+
+loco::Report Tumurrem::report() const
+{
+    // The picture panel lies in front of the conclusion until a computation succeeds.
+    std::optional<QStringList> conclusion;
+    if (ui->Panel18->isHidden())
+        conclusion = loco::filledIn(ui->Memo1->lines(), {{2, 1, ui->Edit14}, {2, 2, ui->Edit15}});
+    return loco::calculatorReport(QStringLiteral("Menghitung Umur Kampas Rem"), QStringLiteral("umur kampas rem"),
+        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
 }
 
 Tumurrem::~Tumurrem() = default;

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+namespace loco {
+struct Report;
+}
 namespace Ui {
 class Tumurrem;
 }
@@ -25,5 +28,7 @@ public:
     void Edit5Change();
 
 private:
+    // What the report says: entries, results and the conclusion.
+    loco::Report report() const;
     std::unique_ptr<Ui::Tumurrem> ui;
 };

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "calculators/core/entry.h"
 #include "calculators/core/result_sink.h"
+#include "toolkit/handler_guard.h"
 #include "toolkit/result_field.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -31,6 +34,8 @@ struct EntryControl {
     }
 
     QString typed(const Ui& ui) const { return edit ? (ui.*edit)->text() : (ui.*list)->currentText(); }
+    QWidget* control(const Ui& ui) const { return edit ? static_cast<QWidget*>(ui.*edit) : ui.*list; }
+    QLineEdit* lineEdit(const Ui& ui) const { return edit ? ui.*edit : (ui.*list)->lineEdit(); }
 
     Entry name;
     std::string Entries::*text;
@@ -41,6 +46,8 @@ struct EntryControl {
 // A result field or a fill-in field of the conclusion.
 template <typename Ui, typename Result>
 struct ResultControl {
+    QWidget* control(const Ui& ui) const { return ui.*field; }
+
     Result name;
     QLineEdit* Ui::*field;
 };
@@ -65,6 +72,41 @@ Entries typedEntries(const Ui& ui, const std::array<EntryControl<Ui, Entries, En
     for (const auto& row : table)
         entries.*row.text = row.typed(ui).toStdString();
     return entries;
+}
+
+// The controls of a table's rows, in the table's order.
+template <typename Ui, typename Row, std::size_t N>
+QList<QWidget*> controlsOf(const Ui& ui, const std::array<Row, N>& table)
+{
+    QList<QWidget*> controls;
+    for (const Row& row : table)
+        controls << row.control(ui);
+    return controls;
+}
+
+// Connects a compute button to its handler. When an entry cannot be read,
+// that entry takes the focus with its text selected before the error box
+// shows, so the user is on it once the box is closed; the message and the
+// handler's effects stay as they are.
+template <typename Window, typename Ui, typename Entries, typename Entry, std::size_t N>
+void connectCompute(QAbstractButton* button, Window* window, void (Window::*handler)(), const Ui& ui,
+    const std::array<EntryControl<Ui, Entries, Entry>, N>& table)
+{
+    QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &ui, &table] {
+        runGuarded([&] {
+            try {
+                (window->*handler)();
+            } catch (const EntryError& error) {
+                const EntryName name = error.entry();
+                if (const Entry* entry = std::get_if<Entry>(&name)) {
+                    const auto& row = table[static_cast<std::size_t>(*entry)];
+                    row.control(ui)->setFocus(Qt::OtherFocusReason);
+                    row.lineEdit(ui)->selectAll();
+                }
+                throw;
+            }
+        });
+    });
 }
 
 // Shows a calculation's results in the window's fields; the window says how

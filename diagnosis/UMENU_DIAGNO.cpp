@@ -1,8 +1,10 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 
+#include "diagnosis/answer_recorder.h"
 #include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_DIAGNO.h"
 
 #include <QPushButton>
@@ -28,12 +30,31 @@ Tdiagno::Tdiagno(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
     ui->setupUi(content());
     finishDefinition();
     FormCreate();
+    answers_ = new AnswerRecorder(this, {ui->RichEdit2, ui->RichEdit1, ui->BITBTN1, ui->BITBTN2});
     connectHandler(ui->RadioGroup1, &RadioGroup::clicked, this, &Tdiagno::RadioGroup1Click);
     connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &Tdiagno::BitBtn8Click);
-    connectHandler(ui->BITBTN1, &QPushButton::clicked, this, &Tdiagno::BITBTN1Click);
-    connectHandler(ui->BITBTN2, &QPushButton::clicked, this, &Tdiagno::BITBTN2Click);
+    connectAnswer(ui->BITBTN1, loco::Answer::Ya, &Tdiagno::BITBTN1Click);
+    connectAnswer(ui->BITBTN2, loco::Answer::Tidak, &Tdiagno::BITBTN2Click);
     connectHandler(ui->BitBtn7, &QPushButton::clicked, this, &Tdiagno::BitBtn7Click);
     connectHandler(ui->BitBtn4, &QPushButton::clicked, this, &Tdiagno::BitBtn4Click);
+
+    // A new path starts with every choice of a system, "Mulai" and "Ulangi".
+    const auto restart = [this] { answers_->restart(); };
+    connect(ui->RadioGroup1, &RadioGroup::clicked, this, restart);
+    connect(ui->BitBtn8, &QPushButton::clicked, this, restart);
+    connect(ui->BitBtn7, &QPushButton::clicked, this, restart);
+
+    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    reports->addBoxCommand(ui->RichEdit2,
+        {QStringLiteral("Kembali satu pertanyaan"), QKeySequence(Qt::Key_Backspace),
+            [this] { return !answers_->path().steps().empty(); }, [this] { answers_->takeBack(); }});
+}
+
+// The path is recorded around the answer handlers, which stay as defined.
+void Tdiagno::connectAnswer(QAbstractButton* button, loco::Answer answer, void (Tdiagno::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, this,
+        [this, answer, handler] { loco::runGuarded([&] { answers_->answer(answer, [&] { (this->*handler)(); }); }); });
 }
 
 Tdiagno::~Tdiagno() = default;

@@ -7,8 +7,13 @@
 
 #include <memory>
 
+class AnswerRecorder;
+class QAbstractButton;
 namespace Ui {
 class Tdiagno;
+}
+namespace loco {
+struct Report;
 }
 
 // The diagnosis dialogue: the user picks a system, presses "Mulai" and
@@ -32,6 +37,10 @@ public:
 private:
     void answer(loco::Answer answer);
     void writeConclusion(int pointSize, const QStringList& lines);
+    void connectAnswer(QAbstractButton* button, loco::Answer answer, void (Tdiagno::*handler)());
+    // What the report says: the system, the path and the conclusion.
+    loco::Report report() const;
 
     std::unique_ptr<Ui::Tdiagno> ui;
+    AnswerRecorder* answers_;
 };

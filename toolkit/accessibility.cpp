@@ -98,7 +98,7 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("FormWindow"))
+    if (className == QLatin1String("FormWindow") || className == QLatin1String("PictureViewer"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("Panel"))
         return new ClickableAccessible(widget, QAccessible::Pane);

@@ -7,10 +7,23 @@
 #include "toolkit/regional_settings.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <malloc.h>
 
 namespace loco {
+namespace {
+
+// Qt's own texts (context menus, file and print dialogs) in Indonesian, as
+// every other text of the program.
+void installQtTranslation(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/i18n/qt_id.qm")))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
 
 void setUpApplication(QApplication& app)
 {
@@ -22,6 +35,7 @@ void setUpApplication(QApplication& app)
     // Text meant to be read keeps its colours while its control is disabled.
     app.setPalette(readablePalette(app.palette()));
     app.setQuitOnLastWindowClosed(false);
+    installQtTranslation(app);
     installFontSubstitutes();
     installAccessibility();
     // The windows' own default, so that controls made before their window's

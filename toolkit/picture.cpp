@@ -1,8 +1,5 @@
 #include "toolkit/picture.h"
 
-#include "toolkit/core/file_bytes.h"
-#include "toolkit/core/jpeg_decoder.h"
-#include "toolkit/drive_path.h"
 #include "toolkit/jpeg_image.h"
 
 #include <QFile>
@@ -26,10 +23,11 @@ void Picture::setStretch(bool stretch)
     update();
 }
 
+// A stretched picture never needs more pixels than its box shows on the
+// screen, which on a high-density screen is more than its size in pixels.
 QSize Picture::decodeBox() const
 {
-    // A stretched picture never needs more pixels than its box shows.
-    return stretch_ ? size() : QSize();
+    return stretch_ ? size() * devicePixelRatioF() : QSize();
 }
 
 QImage Picture::image() const
@@ -52,13 +50,10 @@ QImage Picture::image() const
 
 void Picture::loadFromFile(const QString& path)
 {
-    const QString local = loco::localPath(path);
-    const std::vector<std::uint8_t> bytes
-        = loco::readFileBytes(QFile::encodeName(local).toStdString(), loco::JpegLimits {}.maxFileBytes);
-    setImage(loco::decodeJpegImage(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
-        decodeBox()));
+    setImage(loco::loadJpegFile(path, decodeBox()));
     sourceDecoded_ = true;
+    loadedPath_ = path;
+    emit fileLoaded();
 }
 
 void Picture::setImage(QImage image)
@@ -83,8 +78,12 @@ void Picture::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, picture);
         return;
     }
-    if (scaled_.size() != size())
-        scaled_ = QPixmap::fromImage(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (scaled_.size() != pixels || scaled_.devicePixelRatio() != ratio) {
+        scaled_ = QPixmap::fromImage(picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(ratio);
+    }
     painter.drawPixmap(0, 0, scaled_);
 }
 

@@ -26,6 +26,8 @@ public:
     // this machine). Throws loco::Error when the file cannot be read or
     // decoded; the picture shown so far then stays.
     void loadFromFile(const QString& path);
+    // The path of the file last loaded successfully; empty before the first.
+    QString loadedPath() const { return loadedPath_; }
 
     // The decoded picture (decoding an embedded one if not done yet).
     QImage image() const;
@@ -36,6 +38,7 @@ public:
 
 signals:
     void clicked();
+    void fileLoaded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +50,7 @@ private:
     QSize decodeBox() const;
 
     QString source_;
+    QString loadedPath_;
     bool stretch_ = false;
     loco::ClickTracker clicks_;
     mutable bool sourceDecoded_ = true;

@@ -1,5 +1,6 @@
 // lokomotif-tour OUTDIR: builds the program's windows offscreen and writes a
-// picture of each into OUTDIR, named after the window, plus a few states.
+// picture of each into OUTDIR, named after the window, plus a few states,
+// the picture viewer and the first page of a few reports (through pdftoppm).
 
 #include "calculators/UMENU_DM.h"
 #include "calculators/UMENU_Gayrem.h"
@@ -13,17 +14,21 @@
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
 #include "toolkit/core/error.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/error_box.h"
 #include "toolkit/form_window.h"
+#include "toolkit/picture.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/regional_settings.h"
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTextStream>
 
@@ -38,7 +43,7 @@ void press(QWidget* window, const char* name)
         QTextStream(stderr) << "no button " << name << " in " << window->objectName() << '\n';
 }
 
-bool save(FormWindow* window, const QString& folder, const QString& name)
+bool save(QWidget* window, const QString& folder, const QString& name)
 {
     window->show();
     QCoreApplication::processEvents();
@@ -48,6 +53,29 @@ bool save(FormWindow* window, const QString& folder, const QString& name)
         return false;
     }
     QTextStream(stdout) << path << '\n';
+    return true;
+}
+
+// Saves the window's report through its Ctrl+S command, then pictures its
+// first page.
+bool saveReport(FormWindow* window, const QString& folder, const QString& name)
+{
+    const QString pdf = QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    const loco::SaveFileNameAsker previous
+        = loco::setSaveFileNameAsker([&pdf](QWidget*, const QString&) { return pdf; });
+    for (QAction* action : window->actions())
+        if (action->shortcut() == QKeySequence::Save)
+            action->trigger();
+    loco::setSaveFileNameAsker(previous);
+    const QString png = QDir(folder).filePath(name);
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-singlefile"), pdf,
+                png})
+        != 0) {
+        QTextStream(stderr) << "pdftoppm could not picture " << pdf << '\n';
+        return false;
+    }
+    QTextStream(stdout) << png << ".png\n";
     return true;
 }
 
@@ -105,8 +133,10 @@ int main(int argc, char* argv[])
     ok = save(diagno, folder, QStringLiteral("diagno_system_chosen")) && ok;
     press(diagno, "BitBtn8");
     ok = save(diagno, folder, QStringLiteral("diagno_questioning")) && ok;
+    press(diagno, "BITBTN2");
     press(diagno, "BITBTN1");
     ok = save(diagno, folder, QStringLiteral("diagno_concluded")) && ok;
+    ok = saveReport(diagno, folder, QStringLiteral("report_diagno")) && ok;
 
     press(PM, "RadioButton1");
     press(PM, "BitBtn1");
@@ -116,6 +146,13 @@ int main(int argc, char* argv[])
     press(TUNEUP, "RadioGroup1_item0");
     press(TUNEUP, "SpeedButton2");
     ok = save(TUNEUP, folder, QStringLiteral("TUNEUP_tutorial")) && ok;
+    ok = saveReport(TUNEUP, folder, QStringLiteral("report_TUNEUP")) && ok;
+    if (auto* picture = TUNEUP->findChild<Picture*>(QStringLiteral("Image3")))
+        picture->click();
+    if (auto* viewer = TUNEUP->findChild<QWidget*>(QStringLiteral("pictureViewer")))
+        ok = save(viewer, folder, QStringLiteral("picture_viewer")) && ok;
+    else
+        ok = false;
 
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_computed")) && ok;
@@ -125,6 +162,7 @@ int main(int argc, char* argv[])
             entry->setText(QString::fromLatin1(text));
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_long_values")) && ok;
+    ok = saveReport(DM, folder, QStringLiteral("report_DM")) && ok;
     press(gayrem, "BitBtn1");
     ok = save(gayrem, folder, QStringLiteral("gayrem_computed")) && ok;
     press(umurrem, "Button1");

@@ -3,6 +3,8 @@
 #include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
+#include "toolkit/picture_viewer.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_PM.h"
 
 #include <QPushButton>
@@ -73,6 +75,12 @@ TPM::TPM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TPM>())
     connectHandler(ui->BitBtn1, &QPushButton::clicked, this, &TPM::BitBtn1Click);
     connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TPM::BitBtn2Click);
     connectHandler(ui->BitBtn3, &QPushButton::clicked, this, &TPM::BitBtn3Click);
+
+    loco::enlargeOnClick(ui->Image3);
+    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    reports->addBoxCommand(ui->RichEdit1,
+        {QStringLiteral("Perbesar gambar"), {}, [this] { return loco::canEnlarge(ui->Image3); },
+            [this] { loco::enlargePicture(ui->Image3); }});
 }
 
 TPM::~TPM() = default;

@@ -9,6 +9,9 @@ class QRadioButton;
 namespace Ui {
 class TPM;
 }
+namespace loco {
+struct Report;
+}
 
 // The preventive-maintenance tutorial: the user picks one of thirty
 // maintenance types and reads its procedure beside its picture.
@@ -58,6 +61,8 @@ private:
     QRadioButton* choice(int type) const;
     void connectChoice(int type);
     void selectType(int type);
+    // What the report says: the procedure shown, with its picture.
+    loco::Report report() const;
 
     std::unique_ptr<Ui::TPM> ui;
 };

@@ -3,6 +3,8 @@
 #include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 #include "toolkit/handler_guard.h"
+#include "toolkit/picture_viewer.h"
+#include "toolkit/report_commands.h"
 #include "ui_UMENU_TUNEUP.h"
 
 #include <QPushButton>
@@ -41,6 +43,12 @@ TTUNEUP::TTUNEUP(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
     connectHandler(ui->SpeedButton2, &QToolButton::clicked, this, &TTUNEUP::SpeedButton2Click);
     connectHandler(ui->SpeedButton1, &QToolButton::clicked, this, &TTUNEUP::SpeedButton1Click);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
+
+    loco::enlargeOnClick(ui->Image3);
+    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    reports->addBoxCommand(ui->RichEdit1,
+        {QStringLiteral("Perbesar gambar"), {}, [this] { return loco::canEnlarge(ui->Image3); },
+            [this] { loco::enlargePicture(ui->Image3); }});
 }
 
 TTUNEUP::~TTUNEUP() = default;

@@ -8,8 +8,9 @@
 class RadioGroup;
 class QString;
 namespace loco {
+struct Report;
 struct TuneupTutorial;
-}
+} // namespace loco
 namespace Ui {
 class TTUNEUP;
 }
@@ -43,6 +44,8 @@ private:
     void showPrompt(const QString& prompt);
     void governorChosen(RadioGroup* chosen);
     void writeTutorial(const loco::TuneupTutorial& tutorial);
+    // What the report says: the tutorial shown, with its picture.
+    loco::Report report() const;
 
     std::unique_ptr<Ui::TTUNEUP> ui;
 };

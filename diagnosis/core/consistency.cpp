@@ -11,7 +11,7 @@ const char* answerName(Answer answer)
     return answer == Answer::Ya ? "YA" : "TIDAK";
 }
 
-// The row that an outcome leads to, or npos when it ends the dialogue.
+// The row that an outcome leads to, or kNotFound when it ends the dialogue.
 std::size_t nextRow(const Outcome& outcome)
 {
     return outcome.kind == Outcome::Kind::Next && outcome.target != Outcome::kUnresolved ? outcome.target

@@ -2,11 +2,14 @@
 #include "shell/Umenu1.h"
 #include "shell/builtin_data.h"
 #include "shell/window_refs.h"
+#include "tests/support/saved_report.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/memo_box.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/rich_text_box.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -29,6 +32,10 @@ const QString E1 = QStringLiteral("APAKAH MESIN TIDAK MAU HIDUP");
 const QString E22 = QStringLiteral("APAKAH MESIN TIDAK BERPUTAR");
 const QString E42 = QStringLiteral("APAKAH KINERJA MESIN TIDAK NORMAL");
 const QString C1 = QStringLiteral("APAKAH AIR PENDINGIN BERKURANG");
+const QString F1 = QStringLiteral("APAKAH NOZEL MACET/RUSAK KARENA SAMBUNGAN TUAS LING TIDAK LURUS ATAU TERDAPATNYA "
+                                  "KOTORAN PADA SAMBUNGAN");
+const QString F2 = QStringLiteral("APAKAH PENGIRIMAN BAHAN BAKAR RENDAH");
+const QString F3 = QStringLiteral("APAKAH GASKET SARINGAN BAHAN BAKAR RUSAK");
 
 // Drives the window as a user does, through its controls.
 class DiagnosisWindowTest : public WindowsTest {
@@ -37,6 +44,7 @@ protected:
     {
         WindowsTest::SetUp();
         diagno->showModeless();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(diagno));
     }
 
     RadioGroup* systems() { return control<RadioGroup>(diagno, "RadioGroup1"); }
@@ -53,6 +61,7 @@ protected:
     }
 
     // One letter a step: 0-5 choose a system, M "Mulai", Y "YA", T "TIDAK",
+// B Backspace, y and t the keys Y and T,
     // U "Ulangi", I "Info ku", S "Selesai", O reopen from the main menu.
     void play(const std::string& script)
     {
@@ -68,6 +77,9 @@ protected:
                 menu1->showModeless();
                 click(control(menu1, "SpeedButton4"));
                 break;
+            case 'B': pressKey(Qt::Key_Backspace); break;
+            case 'y': pressKey(Qt::Key_Y); break;
+            case 't': pressKey(Qt::Key_T); break;
             default: choose(step - '0');
             }
         }
@@ -162,8 +174,40 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"InfoKuMidDialogue", "0MTI", {E22, 0, false, false, true, true, false, 0}},
         Transition{"SelesaiHidesTheWindow", "0MTS", {E22, 0, false, false, true, true, false, 0}, false},
         Transition{"ReopenedMidDialogueContinues", "0MTSOT", {E42, 0, false, false, true, true, false, 0}},
-        Transition{"ReopenedAfterConclusion", "0MYYSO", {kDonePrompt, 0, false, false, true, false, true, 4}}),
+        Transition{"ReopenedAfterConclusion", "0MYYSO", {kDonePrompt, 0, false, false, true, false, true, 4}},
+        Transition{"KeysAnswerAsTheButtons", "3Mtty", {kDonePrompt, 3, false, false, true, false, true, 4}},
+        Transition{"KeysDoNothingBeforeMulai", "3yt", {kChosenPrompt, 3, true, true, true, false, false, 0}},
+        Transition{"KeysDoNothingAfterAConclusion", "3MTTYtyB", {F3, 3, false, false, true, true, false, 0}},
+        Transition{"BackspaceTakesBackTheConclusion", "3MTTYB", {F3, 3, false, false, true, true, false, 0}},
+        Transition{"BackspaceTakesBackOneQuestionEach", "3MTTYBBB", {F1, 3, false, false, true, true, false, 0}},
+        Transition{"BackspaceAtTheFirstQuestionDoesNothing", "3MTBBB", {F1, 3, false, false, true, true, false, 0}},
+        Transition{"UlangiStartsANewPath", "3MTUB", {kResetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{"MulaiStartsANewPath", "3MTU3MB", {F1, 3, false, false, true, true, false, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiagnosisWindowTest, TheQuestionBoxMenuTakesBackAnAnswer)
+{
+    play("3MTTY");
+    QMenu* menu = contextMenuAt(questionBox());
+    ASSERT_NE(menu, nullptr);
+    chooseMenuItem(menu, QStringLiteral("Kembali satu pertanyaan"));
+    EXPECT_EQ(question(), F3);
+    EXPECT_FALSE(results()->isVisible());
+    EXPECT_TRUE(button("BITBTN1")->isEnabled());
+}
+
+TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
+{
+    play("3MTTY");
+    SavedReport report;
+    pressKey(Qt::Key_S, Qt::ControlModifier);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(report.proposedNames, QStringList{QStringLiteral("diagnosa-bahan-bakar-%1.pdf").arg(today)});
+    expectInOrder(report.text(), QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"),
+                                             "1. " + F1 + " TIDAK", "2. " + F2 + " TIDAK", "3. " + F3 + " YA",
+                                             QStringLiteral("Kesimpulan")}
+                                     + results()->lines());
+}
 
 TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)
 {

@@ -4,6 +4,7 @@
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
@@ -31,6 +32,37 @@ void clickAt(QWidget* window, QPoint point)
 {
     ASSERT_NE(window->windowHandle(), nullptr) << "window not shown";
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
+}
+
+QMenu* contextMenuAt(QWidget* control)
+{
+    const QPoint point = control->mapTo(control->window(), control->rect().center());
+    QTest::mouseClick(control->window()->windowHandle(), Qt::RightButton, {}, point);
+    QMenu* menu = nullptr;
+    // A menu that never comes leaves nullptr for the caller to fail on.
+    (void)QTest::qWaitFor([&menu] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
+    return menu;
+}
+
+void chooseMenuItem(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            EXPECT_TRUE(action->isEnabled()) << text.toStdString();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << text.toStdString() << " in " << menuTexts(menu).join('|').toStdString();
+}
+
+QStringList menuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    return texts;
 }
 
 void typeKeys(const QString& text)

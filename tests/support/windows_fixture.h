@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMenu>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,13 @@ void click(QWidget* control);
 // gets the click, as on a screen.
 void clickOnScreen(QWidget* control);
 void clickAt(QWidget* window, QPoint point);
+
+// Right-clicks the control's window where the control lies; returns the
+// context menu that opens there, or null.
+QMenu* contextMenuAt(QWidget* control);
+// Clicks the menu's item with this text.
+void chooseMenuItem(QMenu* menu, const QString& text);
+QStringList menuTexts(const QMenu* menu);
 
 // Types into whatever has the keyboard focus, through the focused window.
 void typeKeys(const QString& text);

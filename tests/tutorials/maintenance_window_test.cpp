@@ -5,12 +5,14 @@
 #include "tests/support/windows_fixture.h"
 #include "toolkit/drive_path.h"
 #include "toolkit/picture.h"
+#include "toolkit/picture_viewer.h"
 #include "toolkit/rich_text_box.h"
 #include "tutorials/UMENU_PM.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -211,6 +213,44 @@ TEST_F(MaintenanceWindowTest, ATypeWithoutPictureKeepsWhatThePictureBoxShowed)
     click(proses());
     expectShown(21);
     EXPECT_EQ(pictureBox()->image(), pictureOf(kResetPicture));
+}
+
+TEST_F(MaintenanceWindowTest, ThePictureOpensAtFullSizeInOneViewer)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(PM));
+    // An empty box has nothing to enlarge.
+    clickOnScreen(pictureBox());
+    EXPECT_EQ(PM->findChild<PictureViewer*>(), nullptr);
+    EXPECT_NE(pictureBox()->cursor().shape(), Qt::PointingHandCursor);
+
+    choose(1);
+    click(proses());
+    EXPECT_EQ(pictureBox()->cursor().shape(), Qt::PointingHandCursor);
+    clickOnScreen(pictureBox());
+    auto* viewer = PM->findChild<PictureViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    const QString file = loco::localPath(QString::fromStdString(*loco::maintenanceTable().at(1).picture));
+    EXPECT_EQ(viewer->image().size(), QImageReader(file).size());
+    // Fitted into nine tenths of the screen, keeping the picture's shape.
+    const QSize room = viewer->screen()->availableGeometry().size() * 0.9;
+    EXPECT_TRUE(viewer->width() <= room.width() && viewer->height() <= room.height());
+    EXPECT_NEAR(
+        double(viewer->width()) / viewer->height(), double(viewer->image().width()) / viewer->image().height(), 0.01);
+
+    pressKey(Qt::Key_1);
+    EXPECT_EQ(viewer->zoom(), 1.0);
+    pressKey(Qt::Key_Minus);
+    EXPECT_LT(viewer->zoom(), 1.0);
+    pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+
+    // From the keyboard: the text box's menu opens the same viewer again.
+    QMenu* menu = contextMenuAt(procedure());
+    ASSERT_NE(menu, nullptr);
+    chooseMenuItem(menu, QStringLiteral("Perbesar gambar"));
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(PM->findChildren<PictureViewer*>().size(), 1);
 }
 
 TEST_F(MaintenanceWindowTest, SelesaiHidesAndTheMenuBringsBackTheSameProcedure)

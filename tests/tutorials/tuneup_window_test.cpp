@@ -2,6 +2,7 @@
 #include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/error_recorder.h"
+#include "tests/support/saved_report.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/drive_path.h"
 #include "toolkit/jpeg_image.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -280,6 +282,42 @@ TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)
     show(g, bare->choice.item);
     EXPECT_EQ(text()->line(0), QString::fromStdString(bare->title));
     EXPECT_FALSE(picture()->isVisible());
+}
+
+// The report holds the tutorial shown with its own picture at full size,
+// even where the box still shows the picture of the tutorial before it.
+TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(TUNEUP));
+    const auto& all = loco::tuneupTable().tutorials();
+    const loco::TuneupTutorial& first = all.front();
+    ASSERT_TRUE(first.picture);
+    show(first.choice.group, first.choice.item);
+    SavedReport saved;
+    pressKey(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved.proposedNames,
+        QStringList {QStringLiteral("tune-up-tutorial-tune-up-valve-mesin-dengan-2-valve-%1.pdf")
+                         .arg(QDate::currentDate().toString(Qt::ISODate))});
+    const QSize full = QImageReader(loco::localPath(QString::fromStdString(*first.picture))).size();
+    EXPECT_TRUE(saved.pictures().contains(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())))
+        << saved.pictures().join(' ').toStdString();
+    QStringList shown = tutorialLines(first);
+    shown.prepend(QStringLiteral("Sistem Tune-up Komponen"));
+    expectInOrder(saved.text(SavedReport::Order::Physical), shown << QStringLiteral("halaman 2 dari 2"));
+
+    const auto bare = std::find_if(all.begin() + 1, all.end(), [](const loco::TuneupTutorial& t) {
+        const loco::TuneupTutorial& before = *(&t - 1);
+        return !t.picture && before.picture && before.choice.group == t.choice.group;
+    });
+    ASSERT_NE(bare, all.end());
+    ulangi();
+    show(bare->choice.group, bare->choice.item - 1);
+    pick(bare->choice.group, bare->choice.item);
+    proses();
+    ASSERT_FALSE(picture()->image().isNull());
+    pressKey(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved.pictures(), QStringList {});
+    expectInOrder(saved.text(SavedReport::Order::Physical), tutorialLines(*bare));
 }
 
 TEST_F(TuneupWindowTest, TextTypedIntoTheIntroductionStaysForTheRun)

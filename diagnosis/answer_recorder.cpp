@@ -1,0 +1,41 @@
+#include "diagnosis/answer_recorder.h"
+
+#include "toolkit/handler_guard.h"
+#include "toolkit/rich_text_box.h"
+
+#include <QAbstractButton>
+#include <QShortcut>
+
+AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(window), controls_(controls)
+{
+    const auto bind = [this, window](Qt::Key key, std::function<void()> command) {
+        connect(new QShortcut(QKeySequence(key), window), &QShortcut::activated, this,
+            [command = std::move(command)] { loco::runGuarded(command); });
+    };
+    bind(Qt::Key_Backspace, [this] { takeBack(); });
+    for (const auto& [key, button] : {std::pair(Qt::Key_Y, controls.ya), std::pair(Qt::Key_T, controls.tidak)})
+        bind(key, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+}
+
+void AnswerRecorder::answer(loco::Answer answer, const std::function<void()>& handler)
+{
+    const QString question = controls_.questionBox->line(0);
+    Before before {controls_.resultsBox->lines(), !controls_.resultsBox->isHidden(), controls_.ya->isEnabled()};
+    handler();
+    path_.answered(question.toStdString(), answer, controls_.questionBox->line(0).toStdString(), std::move(before));
+}
+
+void AnswerRecorder::takeBack()
+{
+    const std::optional<Path::Step> step = path_.takeBack();
+    if (!step)
+        return;
+    controls_.questionBox->setLine(0, QString::fromStdString(step->question));
+    controls_.resultsBox->setLines(step->before.results);
+    controls_.resultsBox->setVisible(step->before.resultsShown);
+    controls_.ya->setEnabled(step->before.answersEnabled);
+    controls_.tidak->setEnabled(step->before.answersEnabled);
+}

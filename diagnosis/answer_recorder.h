@@ -1,0 +1,49 @@
+#pragma once
+
+#include "diagnosis/core/answer_path.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class QAbstractButton;
+class QWidget;
+class RichTextBox;
+
+// Keeps the diagnosis window's path: each answer is recorded around its
+// handler with what the window showed before it, so that Backspace takes
+// the last answer back. Y and T answer through the YA and TIDAK buttons
+// while those are enabled.
+class AnswerRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    struct Controls {
+        RichTextBox* questionBox;
+        RichTextBox* resultsBox;
+        QAbstractButton* ya;
+        QAbstractButton* tidak;
+    };
+    // What an answer can change besides the question line.
+    struct Before {
+        QStringList results;
+        bool resultsShown;
+        bool answersEnabled;
+    };
+    using Path = loco::AnswerPath<Before>;
+
+    AnswerRecorder(QWidget* window, Controls controls);
+
+    // Runs an answer's handler and records the answer if it moved the dialogue.
+    void answer(loco::Answer answer, const std::function<void()>& handler);
+    void restart() { path_.restart(); }
+    // Returns the window to its state before the last answer.
+    void takeBack();
+
+    const Path& path() const { return path_; }
+
+private:
+    Controls controls_;
+    Path path_;
+};

@@ -1,0 +1,33 @@
+#include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/answer_recorder.h"
+#include "toolkit/report.h"
+#include "ui_UMENU_DIAGNO.h"
+
+loco::Report Tdiagno::report() const
+{
+    loco::Report report;
+    report.title = QStringLiteral("Diagnosa Kerusakan Komponen");
+    report.fileStem = QStringLiteral("diagnosa");
+    const int system = ui->RadioGroup1->itemIndex();
+    if (system >= 0) {
+        const QString name = ui->RadioGroup1->items().at(system);
+        report.subject = name.left(1).toUpper() + name.mid(1);
+        // Every item starts with "sistem": the file is named after the rest.
+        report.fileStem += QLatin1Char(' ') + name.section(QLatin1Char(' '), 1);
+    }
+
+    loco::ReportSection dialogue {QStringLiteral("Tanya jawab"), {}, {}, {}};
+    int number = 0;
+    for (const AnswerRecorder::Path::Step& step : answers_->path().steps())
+        dialogue.rows.append({QStringLiteral("%1. %2").arg(++number).arg(QString::fromStdString(step.question)),
+            step.answer == loco::Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK"), {}});
+    if (dialogue.rows.isEmpty())
+        dialogue.lines << QStringLiteral("Belum ada pertanyaan yang dijawab.");
+    report.sections << dialogue;
+
+    if (!ui->RichEdit1->isHidden())
+        report.sections << loco::ReportSection {QStringLiteral("Kesimpulan"), {}, ui->RichEdit1->lines(), {}};
+    else
+        report.sections << loco::ReportSection {QStringLiteral("Pertanyaan"), {}, {ui->RichEdit2->line(0)}, {}};
+    return report;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The file and print dialogs behind the report commands. Like the error
+// box, each can be replaced (tests answer them instead of blocking).
+namespace loco {
+
+// Asks where to save a file, proposing a name; returns the chosen path, or
+// an empty one when the user cancels. The default is Qt's save dialog, which
+// asks before an existing file is replaced.
+using SaveFileNameAsker = std::function<QString(QWidget* parent, const QString& proposedName)>;
+// Lets the user set up the printer; returns whether to print.
+using PrintDialogRunner = std::function<bool(QWidget* parent, QPrinter& printer)>;
+
+// Each returns the previous one; an empty function restores the default.
+SaveFileNameAsker setSaveFileNameAsker(SaveFileNameAsker asker);
+PrintDialogRunner setPrintDialogRunner(PrintDialogRunner runner);
+
+QString askSaveFileName(QWidget* parent, const QString& proposedName);
+bool runPrintDialog(QWidget* parent, QPrinter& printer);
+
+} // namespace loco

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+class QPageLayout;
+
+// A printed or saved report of what a window shows. Windows describe their
+// content; laying it out on pages is done here, the same for every window.
+namespace loco {
+
+// One row of a table: a label, a value and the value's unit (any may be empty).
+struct ReportRow {
+    QString label;
+    QString value;
+    QString unit;
+};
+
+// A part of a report: a heading, then a picture, then a table of rows, then
+// lines of text (each a paragraph, blanks kept); each is optional.
+struct ReportSection {
+    QString heading;
+    QList<ReportRow> rows;
+    QStringList lines;
+    QImage picture;
+};
+
+struct Report {
+    QString title; // what the report is, e.g. the window's purpose
+    QString subject; // what it is about: the system, the procedure
+    QString fileStem; // words for the proposed file name
+    QList<ReportSection> sections;
+    QDateTime madeAt = QDateTime::currentDateTime();
+};
+
+// Gives the section the picture of a JPEG file, decoded at full size; when
+// the file cannot be read, a line saying so stands in its place.
+void addPictureFile(ReportSection& section, const QString& path);
+
+// A4 portrait with margins in millimetres.
+QPageLayout reportPageLayout();
+
+// Lays the report out on the device's pages and paints it. Throws loco::Error
+// when the device cannot be painted on.
+void paintReport(const Report& report, QPagedPaintDevice& device);
+
+// Writes the report as a PDF file. It is written to a temporary file that
+// replaces the target only when complete, so a failure leaves an existing
+// file as it was. Throws loco::Error ("Cannot create file ...") on failure.
+void saveReportPdf(const Report& report, const QString& path);
+
+// "<stem words as ASCII, lower case, joined by hyphens>-<yyyy-MM-dd>.pdf".
+QString proposedFileName(const QString& stem, QDate date);
+
+} // namespace loco

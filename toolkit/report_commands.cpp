@@ -1,0 +1,123 @@
+#include "toolkit/report_commands.h"
+
+#include "toolkit/dialogs.h"
+#include "toolkit/form_window.h"
+#include "toolkit/handler_guard.h"
+#include "toolkit/report.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTextEdit>
+
+#include <utility>
+
+namespace loco {
+namespace {
+
+// The box's own menu (undo, copy, select all ...), or none for other controls.
+QMenu* standardMenu(QWidget* box)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        return edit->createStandardContextMenu();
+    if (auto* edit = qobject_cast<QTextEdit*>(box))
+        return edit->createStandardContextMenu();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+        return edit->createStandardContextMenu();
+    return nullptr;
+}
+
+// A scroll area reports the menu's position in its viewport.
+QPoint globalPosition(QWidget* box, QPoint pos)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(box))
+        return area->viewport()->mapToGlobal(pos);
+    return box->mapToGlobal(pos);
+}
+
+} // namespace
+
+ReportCommands::ReportCommands(FormWindow* window, Describe describe)
+    : QObject(window), window_(window), describe_(std::move(describe)),
+      print_(new QAction(QStringLiteral("Cetak laporan…"), window)),
+      save_(new QAction(QStringLiteral("Simpan laporan sebagai PDF…"), window))
+{
+    print_->setShortcut(QKeySequence::Print);
+    save_->setShortcut(QKeySequence::Save);
+    for (QAction* action : {print_, save_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+    }
+    connect(print_, &QAction::triggered, this, [this] { runGuarded([this] { print(); }); });
+    connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveAsPdf(); }); });
+
+    for (QWidget* box : window->content()->findChildren<QWidget*>()) {
+        if (!standardMenu(box))
+            continue;
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint pos) { showBoxMenu(box, pos); });
+    }
+    window->content()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(window->content(), &QWidget::customContextMenuRequested, this, &ReportCommands::showBackgroundMenu);
+}
+
+void ReportCommands::addBoxCommand(QWidget* box, BoxCommand command)
+{
+    boxCommands_.append({box, std::move(command)});
+}
+
+void ReportCommands::addReportActions(QMenu* menu) const
+{
+    menu->addAction(print_);
+    menu->addAction(save_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ReportCommands::showBoxMenu(QWidget* box, QPoint pos)
+{
+    QMenu* menu = standardMenu(box);
+    menu->addSeparator();
+    addReportActions(menu);
+    bool separated = false;
+    for (const auto& [target, command] : boxCommands_) {
+        if (target != box)
+            continue;
+        if (!std::exchange(separated, true))
+            menu->addSeparator();
+        QAction* action = menu->addAction(command.text);
+        action->setShortcut(command.shortcut);
+        action->setEnabled(!command.available || command.available());
+        connect(action, &QAction::triggered, this, [run = command.run] { runGuarded(run); });
+    }
+    menu->popup(globalPosition(box, pos));
+}
+
+void ReportCommands::showBackgroundMenu(QPoint pos)
+{
+    auto* menu = new QMenu(window_);
+    addReportActions(menu);
+    menu->popup(window_->content()->mapToGlobal(pos));
+}
+
+void ReportCommands::print()
+{
+    const Report report = describe_();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(reportPageLayout());
+    printer.setDocName(QFileInfo(proposedFileName(report.fileStem, report.madeAt.date())).completeBaseName());
+    if (runPrintDialog(window_, printer))
+        paintReport(report, printer);
+}
+
+void ReportCommands::saveAsPdf()
+{
+    const Report report = describe_();
+    const QString path = askSaveFileName(window_, proposedFileName(report.fileStem, report.madeAt.date()));
+    if (!path.isEmpty())
+        saveReportPdf(report, path);
+}
+
+} // namespace loco

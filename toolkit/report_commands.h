@@ -1,0 +1,56 @@
+#pragma once
+
+#include "toolkit/report.h"
+
+#include <QKeySequence>
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+class FormWindow;
+class QAction;
+class QMenu;
+
+namespace loco {
+
+// A window's report commands: Ctrl+P prints and Ctrl+S saves as PDF what the
+// window shows, as the window describes it when asked. Both commands are also
+// at the end of the context menu of every text box of the window (after the
+// box's own items) and of the window's background, which is where a click on
+// a disabled control ends up. Owned by the window.
+class ReportCommands : public QObject {
+    Q_OBJECT
+
+public:
+    using Describe = std::function<Report()>;
+
+    ReportCommands(FormWindow* window, Describe describe);
+
+    // A window's own command in a text box's context menu. The shortcut is
+    // only shown there: the window binds it itself.
+    struct BoxCommand {
+        QString text;
+        QKeySequence shortcut;
+        std::function<bool()> available; // asked when the menu opens
+        std::function<void()> run;
+    };
+    // Adds a command to the end of one text box's context menu.
+    void addBoxCommand(QWidget* box, BoxCommand command);
+
+    void print();
+    void saveAsPdf();
+
+private:
+    void showBoxMenu(QWidget* box, QPoint pos);
+    void showBackgroundMenu(QPoint pos);
+    void addReportActions(QMenu* menu) const;
+
+    FormWindow* window_;
+    Describe describe_;
+    QAction* print_;
+    QAction* save_;
+    QList<std::pair<QWidget*, BoxCommand>> boxCommands_;
+};
+
+} // namespace loco

@@ -1,0 +1,44 @@
+#include "toolkit/report.h"
+#include "tutorials/UMENU_TUNEUP.h"
+#include "shell/builtin_data.h"
+#include "ui_UMENU_TUNEUP.h"
+
+namespace {
+
+// The tutorial whose title and lines the text box holds. The selection may
+// have moved on since "PROSES", so the text itself says which one it is.
+const loco::TuneupTutorial* tutorialShown(const QStringList& lines)
+{
+    for (const loco::TuneupTutorial& tutorial : loco::tuneupTable().tutorials()) {
+        QStringList written {QString::fromStdString(tutorial.title)};
+        for (const std::string& line : tutorial.lines)
+            written << QString::fromStdString(line);
+        if (written == lines)
+            return &tutorial;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+loco::Report TTUNEUP::report() const
+{
+    loco::Report report;
+    report.title = QStringLiteral("Sistem Tune-up Komponen");
+    report.fileStem = QStringLiteral("tune-up");
+    if (!ui->Memo1->isHidden()) {
+        report.sections << loco::ReportSection {{}, {}, ui->Memo1->lines(), {}};
+        return report;
+    }
+    QStringList lines = ui->RichEdit1->lines();
+    loco::ReportSection text;
+    if (const loco::TuneupTutorial* tutorial = tutorialShown(lines)) {
+        report.subject = lines.takeFirst().trimmed();
+        report.fileStem += QLatin1Char(' ') + report.subject;
+        if (tutorial->picture)
+            loco::addPictureFile(text, QString::fromStdString(*tutorial->picture));
+    }
+    text.lines = lines;
+    report.sections << text;
+    return report;
+}
