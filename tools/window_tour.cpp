@@ -156,13 +156,13 @@ int main(int argc, char* argv[])
 
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_computed")) && ok;
+    ok = saveReport(DM, folder, QStringLiteral("report_DM")) && ok;
     // Bore and stroke in millimetres: results wider than their fields.
     for (const auto& [name, text] : {std::pair("edit11", "228,6"), std::pair("edit12", "266,7")})
         if (auto* entry = DM->findChild<QLineEdit*>(QString::fromLatin1(name)))
             entry->setText(QString::fromLatin1(text));
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_long_values")) && ok;
-    ok = saveReport(DM, folder, QStringLiteral("report_DM")) && ok;
     press(gayrem, "BitBtn1");
     ok = save(gayrem, folder, QStringLiteral("gayrem_computed")) && ok;
     press(umurrem, "Button1");
