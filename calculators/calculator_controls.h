@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -85,27 +86,31 @@ QList<QWidget*> controlsOf(const Ui& ui, const std::array<Row, N>& table)
 }
 
 // Connects a compute button to its handler. When an entry cannot be read,
-// that entry takes the focus with its text selected before the error box
-// shows, so the user is on it once the box is closed; the message and the
-// handler's effects stay as they are.
+// that entry takes the focus with its text selected once the error box is
+// closed, so the user is on it; the message and the handler's effects stay
+// as they are. (Selecting first would make a huge entry repaint before the
+// box could show.)
 template <typename Window, typename Ui, typename Entries, typename Entry, std::size_t N>
 void connectCompute(QAbstractButton* button, Window* window, void (Window::*handler)(), const Ui& ui,
     const std::array<EntryControl<Ui, Entries, Entry>, N>& table)
 {
     QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &ui, &table] {
+        std::optional<Entry> failed;
         runGuarded([&] {
             try {
                 (window->*handler)();
             } catch (const EntryError& error) {
                 const EntryName name = error.entry();
-                if (const Entry* entry = std::get_if<Entry>(&name)) {
-                    const auto& row = table[static_cast<std::size_t>(*entry)];
-                    row.control(ui)->setFocus(Qt::OtherFocusReason);
-                    row.lineEdit(ui)->selectAll();
-                }
+                if (const Entry* entry = std::get_if<Entry>(&name))
+                    failed = *entry;
                 throw;
             }
         });
+        if (failed) {
+            const auto& row = table[static_cast<std::size_t>(*failed)];
+            row.control(ui)->setFocus(Qt::OtherFocusReason);
+            row.lineEdit(ui)->selectAll();
+        }
     });
 }
 
