@@ -30,7 +30,7 @@ Tdiagno::Tdiagno(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
     ui->setupUi(content());
     finishDefinition();
     FormCreate();
-    answers_ = new AnswerRecorder(this, {ui->RichEdit2, ui->RichEdit1, ui->BITBTN1, ui->BITBTN2});
+    answers_ = new loco::AnswerRecorder(this, {ui->RichEdit2, ui->RichEdit1, ui->BITBTN1, ui->BITBTN2});
     connectHandler(ui->RadioGroup1, &RadioGroup::clicked, this, &Tdiagno::RadioGroup1Click);
     connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &Tdiagno::BitBtn8Click);
     connectAnswer(ui->BITBTN1, loco::Answer::Ya, &Tdiagno::BITBTN1Click);

@@ -7,7 +7,9 @@
 
 #include <memory>
 
+namespace loco {
 class AnswerRecorder;
+}
 class QAbstractButton;
 namespace Ui {
 class Tdiagno;
@@ -42,5 +44,5 @@ private:
     loco::Report report() const;
 
     std::unique_ptr<Ui::Tdiagno> ui;
-    AnswerRecorder* answers_;
+    loco::AnswerRecorder* answers_;
 };

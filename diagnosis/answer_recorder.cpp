@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QShortcut>
 
+namespace loco {
+
 AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(window), controls_(controls)
 {
     const auto bind = [this, window](Qt::Key key, std::function<void()> command) {
@@ -20,7 +22,7 @@ AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(win
         });
 }
 
-void AnswerRecorder::answer(loco::Answer answer, const std::function<void()>& handler)
+void AnswerRecorder::answer(Answer answer, const std::function<void()>& handler)
 {
     const QString question = controls_.questionBox->line(0);
     Before before {controls_.resultsBox->lines(), !controls_.resultsBox->isHidden(), controls_.ya->isEnabled()};
@@ -39,3 +41,5 @@ void AnswerRecorder::takeBack()
     controls_.ya->setEnabled(step->before.answersEnabled);
     controls_.tidak->setEnabled(step->before.answersEnabled);
 }
+
+} // namespace loco

@@ -11,6 +11,8 @@ class QAbstractButton;
 class QWidget;
 class RichTextBox;
 
+namespace loco {
+
 // Keeps the diagnosis window's path: each answer is recorded around its
 // handler with what the window showed before it, so that Backspace takes
 // the last answer back. Y and T answer through the YA and TIDAK buttons
@@ -31,12 +33,12 @@ public:
         bool resultsShown;
         bool answersEnabled;
     };
-    using Path = loco::AnswerPath<Before>;
+    using Path = AnswerPath<Before>;
 
     AnswerRecorder(QWidget* window, Controls controls);
 
     // Runs an answer's handler and records the answer if it moved the dialogue.
-    void answer(loco::Answer answer, const std::function<void()>& handler);
+    void answer(Answer answer, const std::function<void()>& handler);
     void restart() { path_.restart(); }
     // Returns the window to its state before the last answer.
     void takeBack();
@@ -47,3 +49,5 @@ private:
     Controls controls_;
     Path path_;
 };
+
+} // namespace loco

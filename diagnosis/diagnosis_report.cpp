@@ -18,7 +18,7 @@ loco::Report Tdiagno::report() const
 
     loco::ReportSection dialogue {QStringLiteral("Tanya jawab"), {}, {}, {}};
     int number = 0;
-    for (const AnswerRecorder::Path::Step& step : answers_->path().steps())
+    for (const loco::AnswerRecorder::Path::Step& step : answers_->path().steps())
         dialogue.rows.append({QStringLiteral("%1. %2").arg(++number).arg(QString::fromStdString(step.question)),
             step.answer == loco::Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK"), {}});
     if (dialogue.rows.isEmpty())

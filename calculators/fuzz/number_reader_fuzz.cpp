@@ -18,6 +18,7 @@
 #include <string>
 #include <utility>
 
+namespace loco {
 namespace {
 
 // std::regex recurses per character; longer texts are left to the unit tests.
@@ -124,16 +125,17 @@ void checkFormat(double value, const std::string& text, char separator)
 }
 
 } // namespace
+} // namespace loco
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0 || size > kMaxLength)
+    if (size == 0 || size > loco::kMaxLength)
         return 0;
     const char separator = data[0] % 2 ? ',' : '.';
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    checkNumber(text, separator);
-    checkWholeNumber(text, separator);
+    loco::checkNumber(text, separator);
+    loco::checkWholeNumber(text, separator);
     if (const auto value = loco::tryReadNumber(text, separator))
-        checkFormat(*value, text, separator);
+        loco::checkFormat(*value, text, separator);
     return 0;
 }

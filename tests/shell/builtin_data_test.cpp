@@ -10,6 +10,7 @@
 
 #include <string>
 
+namespace loco {
 namespace {
 
 // Every data file built in, by its path below the resource root.
@@ -100,3 +101,4 @@ TEST(BuiltinData, NamesAMissingFile)
 }
 
 } // namespace
+} // namespace loco

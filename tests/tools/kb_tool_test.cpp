@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+namespace loco {
 namespace {
 
 struct Finished {
@@ -205,3 +206,4 @@ TEST_F(KnowledgeFiles, HandbookHoldsEveryQuestionAndConclusionInOrder)
 }
 
 } // namespace
+} // namespace loco

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+namespace loco {
 namespace {
 
 using loco::kb::KnowledgeFile;
@@ -199,12 +200,13 @@ int run(int argc, char** argv)
 }
 
 } // namespace
+} // namespace loco
 
 int main(int argc, char* argv[])
 {
     try {
-        return run(argc, argv);
+        return loco::run(argc, argv);
     } catch (const std::exception& error) {
-        return usageError(error.what());
+        return loco::usageError(error.what());
     }
 }

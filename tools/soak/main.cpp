@@ -16,6 +16,7 @@
 
 #include <random>
 
+namespace loco {
 namespace {
 
 struct Options {
@@ -43,14 +44,15 @@ bool parse(const QStringList& arguments, Options& options)
 }
 
 } // namespace
+} // namespace loco
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Options options;
-    if (!parse(QApplication::arguments(), options)) {
+    loco::Options options;
+    if (!loco::parse(QApplication::arguments(), options)) {
         QTextStream(stderr) << "usage: lokomotif-soak [--events N] [--seconds S] [--seed N]\n";
         return 2;
     }
