@@ -30,7 +30,7 @@ Outline::Outline(const KnowledgeBase& base) : numbers_(base.questions().size())
         prefix_ += c;
     }
     if (prefix_.empty())
-        prefix_ += 'K'; // assigning a literal here trips a false -Wrestrict warning of GCC 12
+        prefix_ = "K";
 }
 
 std::size_t Outline::conclusionIndex(const Outcome& outcome) const
