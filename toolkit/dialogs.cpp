@@ -1,5 +1,7 @@
 #include "toolkit/dialogs.h"
 
+#include "toolkit/seam.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -32,42 +34,38 @@ bool showPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-SaveFileNameAsker& currentAsker()
+Seam<QString(QWidget*, const QString&)>& saveFileNameSeam()
 {
-    static SaveFileNameAsker asker = showSaveDialog;
-    return asker;
+    static Seam<QString(QWidget*, const QString&)> seam(showSaveDialog);
+    return seam;
 }
 
-PrintDialogRunner& currentRunner()
+Seam<bool(QWidget*, QPrinter&)>& printDialogSeam()
 {
-    static PrintDialogRunner runner = showPrintDialog;
-    return runner;
+    static Seam<bool(QWidget*, QPrinter&)> seam(showPrintDialog);
+    return seam;
 }
 
 } // namespace
 
 SaveFileNameAsker setSaveFileNameAsker(SaveFileNameAsker asker)
 {
-    SaveFileNameAsker previous = std::move(currentAsker());
-    currentAsker() = asker ? std::move(asker) : SaveFileNameAsker(showSaveDialog);
-    return previous;
+    return saveFileNameSeam().replace(std::move(asker));
 }
 
 PrintDialogRunner setPrintDialogRunner(PrintDialogRunner runner)
 {
-    PrintDialogRunner previous = std::move(currentRunner());
-    currentRunner() = runner ? std::move(runner) : PrintDialogRunner(showPrintDialog);
-    return previous;
+    return printDialogSeam().replace(std::move(runner));
 }
 
 QString askSaveFileName(QWidget* parent, const QString& proposedName)
 {
-    return currentAsker()(parent, proposedName);
+    return saveFileNameSeam()(parent, proposedName);
 }
 
 bool runPrintDialog(QWidget* parent, QPrinter& printer)
 {
-    return currentRunner()(parent, printer);
+    return printDialogSeam()(parent, printer);
 }
 
 } // namespace loco

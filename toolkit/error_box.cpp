@@ -1,5 +1,7 @@
 #include "toolkit/error_box.h"
 
+#include "toolkit/seam.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -36,19 +38,17 @@ void showMessageBox(const QString& caption, const QString& text)
     box.exec();
 }
 
-ErrorReporter& currentReporter()
+Seam<void(const QString&, const QString&)>& reporterSeam()
 {
-    static ErrorReporter reporter = showMessageBox;
-    return reporter;
+    static Seam<void(const QString&, const QString&)> seam(showMessageBox);
+    return seam;
 }
 
 } // namespace
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
 {
-    ErrorReporter previous = std::move(currentReporter());
-    currentReporter() = reporter ? std::move(reporter) : ErrorReporter(showMessageBox);
-    return previous;
+    return reporterSeam().replace(std::move(reporter));
 }
 
 QString errorBoxText(const QString& message)
@@ -69,7 +69,7 @@ QString errorBoxText(const QString& message)
 
 void reportError(const QString& message)
 {
-    currentReporter()(QCoreApplication::applicationName(), errorBoxText(message));
+    reporterSeam()(QCoreApplication::applicationName(), errorBoxText(message));
 }
 
 } // namespace loco
