@@ -1,6 +1,6 @@
 #include "calculators/core/brake_block_lifetime.h"
 
-#include "calculators/core/number_format.h"
+#include "calculators/core/calculation.h"
 #include "calculators/core/number_reader.h"
 
 namespace loco {
@@ -10,35 +10,30 @@ void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultS
 {
     using enum BrakeBlockLifetimeEntry;
     using enum BrakeBlockLifetimeResult;
-    const auto entry = [&](const std::string& text, BrakeBlockLifetimeEntry name) {
-        return readEntry(text, name, separator);
-    };
-    const auto show = [&](BrakeBlockLifetimeResult field, Quantity value, Pattern pattern = Pattern::TwoDecimals) {
-        sink.result(field, formatNumber(value.value(), pattern, separator));
-    };
+    const Calculation<BrakeBlockLifetimeEntry, BrakeBlockLifetimeResult> calc(sink, separator);
 
-    const Quantity wheelDiameter = entry(entries.wheelDiameter, WheelDiameter);
-    const Quantity arcAngle = entry(entries.arcAngle, ArcAngle);
-    const Quantity blockWidth = entry(entries.blockWidth, BlockWidth);
-    const Quantity thickness = entry(entries.thickness, Thickness);
-    const Quantity minimumThickness = entry(entries.minimumThickness, MinimumThickness);
-    const Quantity particleDiameter = entry(entries.particleDiameter, ParticleDiameter);
+    const Quantity wheelDiameter = calc.read(entries.wheelDiameter, WheelDiameter);
+    const Quantity arcAngle = calc.read(entries.arcAngle, ArcAngle);
+    const Quantity blockWidth = calc.read(entries.blockWidth, BlockWidth);
+    const Quantity thickness = calc.read(entries.thickness, Thickness);
+    const Quantity minimumThickness = calc.read(entries.minimumThickness, MinimumThickness);
+    const Quantity particleDiameter = calc.read(entries.particleDiameter, ParticleDiameter);
     // The speed must be a whole number, but only its text decides the route.
     readWholeEntry(entries.speed, Speed);
-    const Quantity wearCoefficient = entry(entries.wearCoefficient, WearCoefficient);
-    const Quantity materialFactor = entry(entries.materialFactor, MaterialFactor);
-    const Quantity contactFactor = entry(entries.contactFactor, ContactFactor);
-    const Quantity hardness = entry(entries.hardness, Hardness);
-    const Quantity brakingsPerTrip = entry(entries.brakingsPerTrip, BrakingsPerTrip);
-    const Quantity tripsPerDay = entry(entries.tripsPerDay, TripsPerDay);
-    const Quantity pistonArea = entry(entries.pistonArea, PistonArea);
-    const Quantity maxPressure = entry(entries.maxPressure, MaxPressure);
-    const Quantity maxEfficiency = entry(entries.maxEfficiency, MaxEfficiency);
-    const Quantity upperArm = entry(entries.upperArm, UpperArm);
-    const Quantity lowerArm = entry(entries.lowerArm, LowerArm);
-    const Quantity springForce = entry(entries.springForce, SpringForce);
-    const Quantity slackAdjusterForce = entry(entries.slackAdjusterForce, SlackAdjusterForce);
-    const Quantity wheels = entry(entries.wheels, Wheels);
+    const Quantity wearCoefficient = calc.read(entries.wearCoefficient, WearCoefficient);
+    const Quantity materialFactor = calc.read(entries.materialFactor, MaterialFactor);
+    const Quantity contactFactor = calc.read(entries.contactFactor, ContactFactor);
+    const Quantity hardness = calc.read(entries.hardness, Hardness);
+    const Quantity brakingsPerTrip = calc.read(entries.brakingsPerTrip, BrakingsPerTrip);
+    const Quantity tripsPerDay = calc.read(entries.tripsPerDay, TripsPerDay);
+    const Quantity pistonArea = calc.read(entries.pistonArea, PistonArea);
+    const Quantity maxPressure = calc.read(entries.maxPressure, MaxPressure);
+    const Quantity maxEfficiency = calc.read(entries.maxEfficiency, MaxEfficiency);
+    const Quantity upperArm = calc.read(entries.upperArm, UpperArm);
+    const Quantity lowerArm = calc.read(entries.lowerArm, LowerArm);
+    const Quantity springForce = calc.read(entries.springForce, SpringForce);
+    const Quantity slackAdjusterForce = calc.read(entries.slackAdjusterForce, SlackAdjusterForce);
+    const Quantity wheels = calc.read(entries.wheels, Wheels);
 
     const Quantity treadCircumference = wheelDiameter / 2 * 6.28;
     const Quantity arcLength = arcAngle / 360 * treadCircumference;
@@ -52,7 +47,7 @@ void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultS
     const Quantity pressingForce = riggedForce * (maxEfficiency / 100);
     const Quantity blockForce = pressingForce - slackAdjusterForce * wheels;
     const Quantity forcePerBlock = blockForce / (wheels * 2);
-    show(ForcePerBlock, forcePerBlock);
+    calc.show(ForcePerBlock, forcePerBlock);
 
     const Quantity routeLength = itemValue(entries.speed, kSpeedItems).value_or(0);
     const Quantity contacts = routeLength * 1000 / arcLength;
@@ -61,18 +56,18 @@ void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultS
         wearFactor * materialFactor * contactFactor * forcePerBlock * arcLength * particles * contacts / hardness;
     const Quantity lifetime = allowedWear / (wearVolume * brakingsPerTrip * tripsPerDay);
 
-    show(TreadCircumference, treadCircumference);
-    show(ArcLength, arcLength);
-    show(ContactArea, contactArea);
-    show(AllowedWear, allowedWear);
-    show(ParticleArea, particleArea);
-    show(Particles, particles);
-    show(Contacts, contacts);
-    show(WearVolume, wearVolume);
-    show(Lifetime, lifetime);
+    calc.show(TreadCircumference, treadCircumference);
+    calc.show(ArcLength, arcLength);
+    calc.show(ContactArea, contactArea);
+    calc.show(AllowedWear, allowedWear);
+    calc.show(ParticleArea, particleArea);
+    calc.show(Particles, particles);
+    calc.show(Contacts, contacts);
+    calc.show(WearVolume, wearVolume);
+    calc.show(Lifetime, lifetime);
 
-    show(DaysFillIn, lifetime, Pattern::Whole);
-    show(HoursFillIn, lifetime * 24, Pattern::Whole);
+    calc.show(DaysFillIn, lifetime, Pattern::Whole);
+    calc.show(HoursFillIn, lifetime * 24, Pattern::Whole);
     sink.show(HoursFillIn);
     sink.showConclusion();
 }

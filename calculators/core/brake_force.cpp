@@ -1,6 +1,6 @@
 #include "calculators/core/brake_force.h"
 
-#include "calculators/core/number_format.h"
+#include "calculators/core/calculation.h"
 
 namespace loco {
 namespace {
@@ -24,40 +24,37 @@ void computeBrakeForce(const BrakeForceEntries& entries, ResultSink<BrakeForceRe
 {
     using enum BrakeForceEntry;
     using enum BrakeForceResult;
-    const auto entry = [&](const std::string& text, BrakeForceEntry name) { return readEntry(text, name, separator); };
-    const auto show = [&](BrakeForceResult field, Quantity value) {
-        sink.result(field, formatNumber(value.value(), Pattern::TwoDecimals, separator));
-    };
+    const Calculation<BrakeForceEntry, BrakeForceResult> calc(sink, separator);
 
-    const Quantity upperArm = entry(entries.upperArm, UpperArm);
-    const Quantity lowerArm = entry(entries.lowerArm, LowerArm);
-    const Quantity wheels = entry(entries.wheels, Wheels);
-    const Quantity pistonArea = entry(entries.pistonArea, PistonArea);
-    const Quantity maxPressure = entry(entries.maxPressure, MaxPressure);
-    const Quantity springForce = entry(entries.springForce, SpringForce);
-    const Quantity maxEfficiency = entry(entries.maxEfficiency, MaxEfficiency);
-    const Quantity slackAdjusterForce = entry(entries.slackAdjusterForce, SlackAdjusterForce);
-    const Quantity emptyLoad = entry(entries.emptyLoad, EmptyLoad);
-    const Quantity fullLoad = entry(entries.fullLoad, FullLoad);
+    const Quantity upperArm = calc.read(entries.upperArm, UpperArm);
+    const Quantity lowerArm = calc.read(entries.lowerArm, LowerArm);
+    const Quantity wheels = calc.read(entries.wheels, Wheels);
+    const Quantity pistonArea = calc.read(entries.pistonArea, PistonArea);
+    const Quantity maxPressure = calc.read(entries.maxPressure, MaxPressure);
+    const Quantity springForce = calc.read(entries.springForce, SpringForce);
+    const Quantity maxEfficiency = calc.read(entries.maxEfficiency, MaxEfficiency);
+    const Quantity slackAdjusterForce = calc.read(entries.slackAdjusterForce, SlackAdjusterForce);
+    const Quantity emptyLoad = calc.read(entries.emptyLoad, EmptyLoad);
+    const Quantity fullLoad = calc.read(entries.fullLoad, FullLoad);
 
     const Quantity riggingRatio = upperArm / lowerArm * wheels;
-    show(RiggingRatio, riggingRatio);
+    calc.show(RiggingRatio, riggingRatio);
     const Quantity cylinderForce = pistonArea * maxPressure - springForce;
-    show(CylinderForce, cylinderForce);
+    calc.show(CylinderForce, cylinderForce);
     const Quantity pressingForce = maxEfficiency / 100 * cylinderForce * riggingRatio;
     const Quantity blockForce = pressingForce - slackAdjusterForce * wheels;
-    show(BlockForce, blockForce);
+    calc.show(BlockForce, blockForce);
 
     const Quantity fullPercentage = blockForce / fullLoad * 100;
-    show(FullCarPercentage, fullPercentage);
-    show(FullCarFillIn, fullPercentage);
+    calc.show(FullCarPercentage, fullPercentage);
+    calc.show(FullCarFillIn, fullPercentage);
     sink.result(FullCarVerdict, std::string(fullCarVerdict(fullPercentage.value())));
     sink.show(FullCarFillIn);
     sink.show(FullCarVerdict);
 
     const Quantity emptyPercentage = blockForce / emptyLoad * 100;
-    show(EmptyCarPercentage, emptyPercentage);
-    show(EmptyCarFillIn, emptyPercentage);
+    calc.show(EmptyCarPercentage, emptyPercentage);
+    calc.show(EmptyCarFillIn, emptyPercentage);
     sink.result(EmptyCarVerdict, std::string(emptyCarVerdict(emptyPercentage.value())));
     sink.show(EmptyCarFillIn);
     sink.show(EmptyCarVerdict);
