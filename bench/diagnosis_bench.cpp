@@ -3,18 +3,16 @@
 // bases and two tutorial tables, read, parsed and checked. Budgets are checked on CPU time: the real time of so short
 // a run mostly measures how busy the machine is.
 
+#include "bench/median_reporter.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/builtin_data.h"
 #include "toolkit/application.h"
 #include "toolkit/core/error.h"
 #include "toolkit/radio_group.h"
 
-#include "bench/median_reporter.h"
-
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 
+#include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
@@ -115,7 +113,7 @@ int main(int argc, char* argv[])
             return; // left out by a filter
         char what[160];
         std::snprintf(what, sizeof what, "median %s: %.4f ms CPU, %.4f ms real (budget %.1f ms)", name,
-                      it->second.cpuMs, it->second.realMs, budgetMs);
+            it->second.cpuMs, it->second.realMs, budgetMs);
         loco::reportAim(it->second.cpuMs <= budgetMs, what);
     };
     check("tidak_next_question", kAnswerBudgetMs);

@@ -2,6 +2,7 @@
 // painted into its box, and the picture path alone against Qt's reader:
 // decoding at a reduced DCT scale has to pay off against decoding in full.
 
+#include "bench/median_reporter.h"
 #include "shell/builtin_data.h"
 #include "toolkit/application.h"
 #include "toolkit/drive_path.h"
@@ -10,15 +11,12 @@
 #include "toolkit/radio_group.h"
 #include "tutorials/UMENU_TUNEUP.h"
 
-#include "bench/median_reporter.h"
-
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
+#include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
@@ -113,14 +111,14 @@ int main(int argc, char* argv[])
         return 0; // a filter left some out: nothing to compare
 
     std::printf("median PROSES with painting: %.2f ms real, %.2f ms CPU (budget %.0f ms)\n", proses.realMs,
-                proses.cpuMs, kProsesBudgetMs);
+        proses.cpuMs, kProsesBudgetMs);
     std::printf("QImageReader with scaled size / ours: %.2f CPU, %.2f real\n", qtReader.cpuMs / ours.cpuMs,
-                qtReader.realMs / ours.realMs);
+        qtReader.realMs / ours.realMs);
     std::printf("full decode + scale / ours: %.2f CPU, %.2f real\n", fullDecode.cpuMs / ours.cpuMs,
-                fullDecode.realMs / ours.realMs);
+        fullDecode.realMs / ours.realMs);
     loco::reportAim(proses.realMs <= kProsesBudgetMs, "PROSES within budget");
     loco::reportAim(ours.cpuMs <= qtReader.cpuMs, "no slower than QImageReader with scaled size");
-    loco::reportAim(fullDecode.cpuMs >= kFullDecodeMinRatio * ours.cpuMs,
-                    "at least 3x faster than full decode + scale");
+    loco::reportAim(
+        fullDecode.cpuMs >= kFullDecodeMinRatio * ours.cpuMs, "at least 3x faster than full decode + scale");
     return 0;
 }

@@ -4,8 +4,8 @@
 // With "plain", a bare QWidget of the tool windows' size with one label
 // stands in: the yardstick for what any window costs.
 
-#include "shell/builtin_data.h"
 #include "shell/Umenu1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"

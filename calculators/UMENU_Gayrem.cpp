@@ -85,7 +85,7 @@ void Tgayrem::Button1Click()
     // stay as they are underneath.
     ui->Memo2->show();
     for (QLineEdit* entry : {ui->Edit14, ui->Edit15, ui->Edit16, ui->Edit17, ui->Edit18, ui->Edit19, ui->Edit20,
-                             ui->Edit21, ui->Edit23, ui->Edit24})
+             ui->Edit21, ui->Edit23, ui->Edit24})
         entry->clear();
     for (QLineEdit* field : {ui->Edit14jwb, ui->Edit15jwb, ui->Edit16jwb, ui->Edit19jwb, ui->Edit20jwb})
         loco::showFieldText(field, QString());

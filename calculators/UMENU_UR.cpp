@@ -107,11 +107,11 @@ void Tumurrem::Button3Click()
     // Emptying Edit4 before Edit5 means the thickness check that follows
     // finds no thickness and stays quiet.
     for (QLineEdit* entry : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8,
-                             ui->Edit9, ui->Edit11, ui->Edit12, ui->Edit13})
+             ui->Edit9, ui->Edit11, ui->Edit12, ui->Edit13})
         entry->clear();
     ui->ComboBox1->clearEditText();
-    for (QLineEdit* field : {ui->Edit31, ui->Edit32, ui->Edit33, ui->Edit34, ui->Edit35, ui->Edit36, ui->Edit37,
-                             ui->Edit39, ui->Edit40})
+    for (QLineEdit* field :
+        {ui->Edit31, ui->Edit32, ui->Edit33, ui->Edit34, ui->Edit35, ui->Edit36, ui->Edit37, ui->Edit39, ui->Edit40})
         loco::showFieldText(field, QString());
 }
 

@@ -23,8 +23,7 @@ namespace loco {
 
 // An entry: where its text goes in the calculation's entries, and the line
 // edit or the typed list that the user fills in.
-template <typename Ui, typename Entries, typename Entry>
-struct EntryControl {
+template <typename Ui, typename Entries, typename Entry> struct EntryControl {
     constexpr EntryControl(Entry name, std::string Entries::*text, QLineEdit* Ui::*edit)
         : name(name), text(text), edit(edit)
     {
@@ -45,8 +44,7 @@ struct EntryControl {
 };
 
 // A result field or a fill-in field of the conclusion.
-template <typename Ui, typename Result>
-struct ResultControl {
+template <typename Ui, typename Result> struct ResultControl {
     QWidget* control(const Ui& ui) const { return ui.*field; }
 
     Result name;
@@ -116,11 +114,10 @@ void connectCompute(QAbstractButton* button, Window* window, void (Window::*hand
 
 // Shows a calculation's results in the window's fields; the window says how
 // its conclusion comes into view.
-template <typename Ui, typename Result, std::size_t N>
-class ResultFields : public ResultSink<Result> {
+template <typename Ui, typename Result, std::size_t N> class ResultFields : public ResultSink<Result> {
 public:
-    ResultFields(const Ui& ui, const std::array<ResultControl<Ui, Result>, N>& table,
-                 std::function<void()> showConclusion)
+    ResultFields(
+        const Ui& ui, const std::array<ResultControl<Ui, Result>, N>& table, std::function<void()> showConclusion)
         : ui_(ui), table_(table), showConclusion_(std::move(showConclusion))
     {
     }

@@ -84,10 +84,10 @@ Report calculatorReport(const QString& title, const QString& fileStem, const QLi
     Report report;
     report.title = title;
     report.fileStem = fileStem;
-    report.sections << ReportSection {QStringLiteral("Masukan"), rows(entries), {}, {}}
-                    << ReportSection {QStringLiteral("Hasil"), rows(results), {}, {}}
-                    << ReportSection {QStringLiteral("Kesimpulan"), {},
-                           conclusion.value_or(QStringList {QStringLiteral("Belum dihitung.")}), {}};
+    report.sections << ReportSection{QStringLiteral("Masukan"), rows(entries), {}, {}}
+                    << ReportSection{QStringLiteral("Hasil"), rows(results), {}, {}}
+                    << ReportSection{QStringLiteral("Kesimpulan"), {},
+                           conclusion.value_or(QStringList{QStringLiteral("Belum dihitung.")}), {}};
     return report;
 }
 

@@ -122,8 +122,8 @@ void Tdiagno::BitBtn4Click()
 // knowledge base says what this answer leads to, and the window shows it.
 void Tdiagno::answer(loco::Answer answer)
 {
-    const loco::Step step = loco::knowledgeBases().answer(
-        ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
+    const loco::Step step
+        = loco::knowledgeBases().answer(ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
     if (const auto* next = std::get_if<loco::NextQuestion>(&step)) {
         ui->RichEdit2->setLine(0, fromUtf8(next->text));
     } else if (const auto* conclusion = std::get_if<loco::Conclusion>(&step)) {

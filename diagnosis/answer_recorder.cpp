@@ -25,7 +25,7 @@ AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(win
 void AnswerRecorder::answer(Answer answer, const std::function<void()>& handler)
 {
     const QString question = controls_.questionBox->line(0);
-    Before before {controls_.resultsBox->lines(), !controls_.resultsBox->isHidden(), controls_.ya->isEnabled()};
+    Before before{controls_.resultsBox->lines(), !controls_.resultsBox->isHidden(), controls_.ya->isEnabled()};
     handler();
     path_.answered(question.toStdString(), answer, controls_.questionBox->line(0).toStdString(), std::move(before));
 }

@@ -16,7 +16,7 @@ loco::Report Tdiagno::report() const
         report.fileStem += QLatin1Char(' ') + name.section(QLatin1Char(' '), 1);
     }
 
-    loco::ReportSection dialogue {QStringLiteral("Tanya jawab"), {}, {}, {}};
+    loco::ReportSection dialogue{QStringLiteral("Tanya jawab"), {}, {}, {}};
     int number = 0;
     for (const loco::AnswerRecorder::Path::Step& step : answers_->path().steps())
         dialogue.rows.append({QStringLiteral("%1. %2").arg(++number).arg(QString::fromStdString(step.question)),
@@ -26,8 +26,8 @@ loco::Report Tdiagno::report() const
     report.sections << dialogue;
 
     if (!ui->RichEdit1->isHidden())
-        report.sections << loco::ReportSection {QStringLiteral("Kesimpulan"), {}, ui->RichEdit1->lines(), {}};
+        report.sections << loco::ReportSection{QStringLiteral("Kesimpulan"), {}, ui->RichEdit1->lines(), {}};
     else
-        report.sections << loco::ReportSection {QStringLiteral("Pertanyaan"), {}, {ui->RichEdit2->line(0)}, {}};
+        report.sections << loco::ReportSection{QStringLiteral("Pertanyaan"), {}, {ui->RichEdit2->line(0)}, {}};
     return report;
 }

@@ -37,7 +37,7 @@ const BuiltinData& data()
 // the messages show it, and collects every problem found on the way.
 class DataReader {
 public:
-    explicit DataReader(const QString& root) : root_(root) {}
+    explicit DataReader(const QString& root) : root_(root) { }
 
     std::optional<SourceText> read(const std::string& name)
     {

@@ -46,7 +46,7 @@ void applyWidgetColors(QWidget* w)
         const QColor c = colorFromDefinition(text.toString());
         // Text is the role of edit boxes; setting it on containers would
         // leak into the edits inside them, which keep their own colour.
-        QList<QPalette::ColorRole> roles {QPalette::WindowText, QPalette::ButtonText};
+        QList<QPalette::ColorRole> roles{QPalette::WindowText, QPalette::ButtonText};
         if (isTextInput(w))
             roles << QPalette::Text;
         // Disabled captions fade later, where readability allows (readability.h).
@@ -76,7 +76,7 @@ template <typename Apply> void applyToTree(QWidget* root, Apply apply)
 QColor colorFromDefinition(const QString& name)
 {
     // System colours as the classic desktop draws them.
-    static const QHash<QString, QColor> system {
+    static const QHash<QString, QColor> system{
         {QStringLiteral("btnface"), QColor(0xEC, 0xE9, 0xD8)},
         {QStringLiteral("menu"), QColor(0xFF, 0xFF, 0xFF)},
         {QStringLiteral("inactiveborder"), QColor(0xD4, 0xD0, 0xC8)},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <functional>
 
 // The standard error box: every failure raised in a handler ends up here.

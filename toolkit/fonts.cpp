@@ -1,6 +1,7 @@
 #include "toolkit/fonts.h"
 
 #include <QStringList>
+
 #include <array>
 
 namespace loco {

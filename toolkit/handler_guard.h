@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+
 #include <functional>
 
 namespace loco {
@@ -12,11 +13,9 @@ void runGuarded(const std::function<void()>& handler) noexcept;
 // Connects a control's signal to a parameterless handler of a window,
 // running it through runGuarded. The window is the connection's context.
 template <typename Sender, typename Signal, typename Window>
-QMetaObject::Connection connectHandler(Sender* sender, Signal signal, Window* window,
-                                       void (Window::*handler)())
+QMetaObject::Connection connectHandler(Sender* sender, Signal signal, Window* window, void (Window::*handler)())
 {
-    return QObject::connect(sender, signal, window,
-                            [window, handler] { runGuarded([&] { (window->*handler)(); }); });
+    return QObject::connect(sender, signal, window, [window, handler] { runGuarded([&] { (window->*handler)(); }); });
 }
 
 } // namespace loco

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QRadioButton>
 
-RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {}
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) { }
 
 void RadioGroup::setItems(const QStringList& items)
 {
@@ -68,8 +68,8 @@ void RadioGroup::arrange()
     const int buttonHeight = qMax(1, free / perColumn);
     const int topMargin = textHeight + 1 + (free % perColumn) / 2;
     for (int i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->setGeometry((i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin,
-                                 buttonWidth, buttonHeight);
+        buttons_[i]->setGeometry(
+            (i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event)

@@ -52,7 +52,7 @@ bool carries(const QColor& face, const QColor& text, const QWidget* w)
 QColor readableFace(const QColor& text)
 {
     const double onNavy = contrastRatio(rgb(text), rgb(colorFromDefinition(QStringLiteral("navy"))));
-    const double onWhite = contrastRatio(rgb(text), Rgb {255, 255, 255});
+    const double onWhite = contrastRatio(rgb(text), Rgb{255, 255, 255});
     return colorFromDefinition(onNavy >= onWhite ? QStringLiteral("navy") : QStringLiteral("white"));
 }
 

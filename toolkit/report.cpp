@@ -90,8 +90,8 @@ public:
             units = units || !row.unit.isEmpty();
         QTextTableFormat format;
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-        format.setColumnWidthConstraints(units ? QList<QTextLength> {percent(58), percent(27), percent(15)}
-                                               : QList<QTextLength> {percent(80), percent(20)});
+        format.setColumnWidthConstraints(units ? QList<QTextLength>{percent(58), percent(27), percent(15)}
+                                               : QList<QTextLength>{percent(80), percent(20)});
         format.setBorder(units_.mm(0.3));
         format.setBorderBrush(QColor(0x80, 0x80, 0x80));
         format.setBorderCollapse(true);

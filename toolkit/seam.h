@@ -8,12 +8,11 @@ namespace loco {
 // A function the program calls where it would block on the user (the error
 // box, the file and print dialogs): tests replace it, and an empty
 // replacement restores the standard one.
-template <typename Signature>
-class Seam {
+template <typename Signature> class Seam {
 public:
     using Function = std::function<Signature>;
 
-    explicit Seam(Function standard) : standard_(standard), current_(std::move(standard)) {}
+    explicit Seam(Function standard) : standard_(standard), current_(std::move(standard)) { }
 
     // Returns the function replaced.
     Function replace(Function function)
@@ -23,8 +22,7 @@ public:
         return previous;
     }
 
-    template <typename... Args>
-    decltype(auto) operator()(Args&&... args) const
+    template <typename... Args> decltype(auto) operator()(Args&&... args) const
     {
         return current_(std::forward<Args>(args)...);
     }

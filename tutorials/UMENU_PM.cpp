@@ -16,23 +16,25 @@ namespace {
 
 using loco::MaintenanceTable;
 
-constexpr std::array<QRadioButton* Ui::TPM::*, MaintenanceTable::kSize> kChoices{
-    &Ui::TPM::RadioButton1, &Ui::TPM::RadioButton2, &Ui::TPM::RadioButton3, &Ui::TPM::RadioButton4, &Ui::TPM::RadioButton5,
-    &Ui::TPM::RadioButton6, &Ui::TPM::RadioButton7, &Ui::TPM::RadioButton8, &Ui::TPM::RadioButton9, &Ui::TPM::RadioButton10,
-    &Ui::TPM::RadioButton11, &Ui::TPM::RadioButton12, &Ui::TPM::RadioButton13, &Ui::TPM::RadioButton14, &Ui::TPM::RadioButton15,
-    &Ui::TPM::RadioButton16, &Ui::TPM::RadioButton17, &Ui::TPM::RadioButton18, &Ui::TPM::RadioButton19, &Ui::TPM::RadioButton20,
-    &Ui::TPM::RadioButton21, &Ui::TPM::RadioButton22, &Ui::TPM::RadioButton23, &Ui::TPM::RadioButton24, &Ui::TPM::RadioButton25,
-    &Ui::TPM::RadioButton26, &Ui::TPM::RadioButton27, &Ui::TPM::RadioButton28, &Ui::TPM::RadioButton29, &Ui::TPM::RadioButton30};
+constexpr std::array<QRadioButton * Ui::TPM::*, MaintenanceTable::kSize> kChoices{&Ui::TPM::RadioButton1,
+    &Ui::TPM::RadioButton2, &Ui::TPM::RadioButton3, &Ui::TPM::RadioButton4, &Ui::TPM::RadioButton5,
+    &Ui::TPM::RadioButton6, &Ui::TPM::RadioButton7, &Ui::TPM::RadioButton8, &Ui::TPM::RadioButton9,
+    &Ui::TPM::RadioButton10, &Ui::TPM::RadioButton11, &Ui::TPM::RadioButton12, &Ui::TPM::RadioButton13,
+    &Ui::TPM::RadioButton14, &Ui::TPM::RadioButton15, &Ui::TPM::RadioButton16, &Ui::TPM::RadioButton17,
+    &Ui::TPM::RadioButton18, &Ui::TPM::RadioButton19, &Ui::TPM::RadioButton20, &Ui::TPM::RadioButton21,
+    &Ui::TPM::RadioButton22, &Ui::TPM::RadioButton23, &Ui::TPM::RadioButton24, &Ui::TPM::RadioButton25,
+    &Ui::TPM::RadioButton26, &Ui::TPM::RadioButton27, &Ui::TPM::RadioButton28, &Ui::TPM::RadioButton29,
+    &Ui::TPM::RadioButton30};
 
-constexpr std::array<void (TPM::*)(), MaintenanceTable::kSize> kChoiceHandlers{
-    &TPM::RadioButton1Click, &TPM::RadioButton2Click, &TPM::RadioButton3Click, &TPM::RadioButton4Click,
-    &TPM::RadioButton5Click, &TPM::RadioButton6Click, &TPM::RadioButton7Click, &TPM::RadioButton8Click,
-    &TPM::RadioButton9Click, &TPM::RadioButton10Click, &TPM::RadioButton11Click, &TPM::RadioButton12Click,
-    &TPM::RadioButton13Click, &TPM::RadioButton14Click, &TPM::RadioButton15Click, &TPM::RadioButton16Click,
-    &TPM::RadioButton17Click, &TPM::RadioButton18Click, &TPM::RadioButton19Click, &TPM::RadioButton20Click,
-    &TPM::RadioButton21Click, &TPM::RadioButton22Click, &TPM::RadioButton23Click, &TPM::RadioButton24Click,
-    &TPM::RadioButton25Click, &TPM::RadioButton26Click, &TPM::RadioButton27Click, &TPM::RadioButton28Click,
-    &TPM::RadioButton29Click, &TPM::RadioButton30Click};
+constexpr std::array<void (TPM::*)(), MaintenanceTable::kSize> kChoiceHandlers{&TPM::RadioButton1Click,
+    &TPM::RadioButton2Click, &TPM::RadioButton3Click, &TPM::RadioButton4Click, &TPM::RadioButton5Click,
+    &TPM::RadioButton6Click, &TPM::RadioButton7Click, &TPM::RadioButton8Click, &TPM::RadioButton9Click,
+    &TPM::RadioButton10Click, &TPM::RadioButton11Click, &TPM::RadioButton12Click, &TPM::RadioButton13Click,
+    &TPM::RadioButton14Click, &TPM::RadioButton15Click, &TPM::RadioButton16Click, &TPM::RadioButton17Click,
+    &TPM::RadioButton18Click, &TPM::RadioButton19Click, &TPM::RadioButton20Click, &TPM::RadioButton21Click,
+    &TPM::RadioButton22Click, &TPM::RadioButton23Click, &TPM::RadioButton24Click, &TPM::RadioButton25Click,
+    &TPM::RadioButton26Click, &TPM::RadioButton27Click, &TPM::RadioButton28Click, &TPM::RadioButton29Click,
+    &TPM::RadioButton30Click};
 
 const QString kChosenPrompt = QStringLiteral("tekan tombol proses");
 const QString kLastChosenPrompt = QStringLiteral("tekan tombol proses untuk memulai perawatan");
@@ -101,36 +103,126 @@ void TPM::connectChoice(int type)
     });
 }
 
-void TPM::RadioButton1Click() { selectType(1); }
-void TPM::RadioButton2Click() { selectType(2); }
-void TPM::RadioButton3Click() { selectType(3); }
-void TPM::RadioButton4Click() { selectType(4); }
-void TPM::RadioButton5Click() { selectType(5); }
-void TPM::RadioButton6Click() { selectType(6); }
-void TPM::RadioButton7Click() { selectType(7); }
-void TPM::RadioButton8Click() { selectType(8); }
-void TPM::RadioButton9Click() { selectType(9); }
-void TPM::RadioButton10Click() { selectType(10); }
-void TPM::RadioButton11Click() { selectType(11); }
-void TPM::RadioButton12Click() { selectType(12); }
-void TPM::RadioButton13Click() { selectType(13); }
-void TPM::RadioButton14Click() { selectType(14); }
-void TPM::RadioButton15Click() { selectType(15); }
-void TPM::RadioButton16Click() { selectType(16); }
-void TPM::RadioButton17Click() { selectType(17); }
-void TPM::RadioButton18Click() { selectType(18); }
-void TPM::RadioButton19Click() { selectType(19); }
-void TPM::RadioButton20Click() { selectType(20); }
-void TPM::RadioButton21Click() { selectType(21); }
-void TPM::RadioButton22Click() { selectType(22); }
-void TPM::RadioButton23Click() { selectType(23); }
-void TPM::RadioButton24Click() { selectType(24); }
-void TPM::RadioButton25Click() { selectType(25); }
-void TPM::RadioButton26Click() { selectType(26); }
-void TPM::RadioButton27Click() { selectType(27); }
-void TPM::RadioButton28Click() { selectType(28); }
-void TPM::RadioButton29Click() { selectType(29); }
-void TPM::RadioButton30Click() { selectType(30); }
+void TPM::RadioButton1Click()
+{
+    selectType(1);
+}
+void TPM::RadioButton2Click()
+{
+    selectType(2);
+}
+void TPM::RadioButton3Click()
+{
+    selectType(3);
+}
+void TPM::RadioButton4Click()
+{
+    selectType(4);
+}
+void TPM::RadioButton5Click()
+{
+    selectType(5);
+}
+void TPM::RadioButton6Click()
+{
+    selectType(6);
+}
+void TPM::RadioButton7Click()
+{
+    selectType(7);
+}
+void TPM::RadioButton8Click()
+{
+    selectType(8);
+}
+void TPM::RadioButton9Click()
+{
+    selectType(9);
+}
+void TPM::RadioButton10Click()
+{
+    selectType(10);
+}
+void TPM::RadioButton11Click()
+{
+    selectType(11);
+}
+void TPM::RadioButton12Click()
+{
+    selectType(12);
+}
+void TPM::RadioButton13Click()
+{
+    selectType(13);
+}
+void TPM::RadioButton14Click()
+{
+    selectType(14);
+}
+void TPM::RadioButton15Click()
+{
+    selectType(15);
+}
+void TPM::RadioButton16Click()
+{
+    selectType(16);
+}
+void TPM::RadioButton17Click()
+{
+    selectType(17);
+}
+void TPM::RadioButton18Click()
+{
+    selectType(18);
+}
+void TPM::RadioButton19Click()
+{
+    selectType(19);
+}
+void TPM::RadioButton20Click()
+{
+    selectType(20);
+}
+void TPM::RadioButton21Click()
+{
+    selectType(21);
+}
+void TPM::RadioButton22Click()
+{
+    selectType(22);
+}
+void TPM::RadioButton23Click()
+{
+    selectType(23);
+}
+void TPM::RadioButton24Click()
+{
+    selectType(24);
+}
+void TPM::RadioButton25Click()
+{
+    selectType(25);
+}
+void TPM::RadioButton26Click()
+{
+    selectType(26);
+}
+void TPM::RadioButton27Click()
+{
+    selectType(27);
+}
+void TPM::RadioButton28Click()
+{
+    selectType(28);
+}
+void TPM::RadioButton29Click()
+{
+    selectType(29);
+}
+void TPM::RadioButton30Click()
+{
+    selectType(30);
+}
 
 void TPM::selectType(int type)
 {

@@ -14,9 +14,9 @@ using loco::connectHandler;
 
 namespace {
 
-const QString kPressProsesPrompt = QStringLiteral(
-    "Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. "
-    "jika tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
+const QString kPressProsesPrompt
+    = QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. "
+                     "jika tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
 
 // Points of the tutorial text: the title stands almost at the margin, the
 // lines below it are indented.
@@ -56,8 +56,8 @@ TTUNEUP::~TTUNEUP() = default;
 // In the order "PROSES" examines them, which is also the table's order.
 std::array<RadioGroup*, 7> TTUNEUP::groups() const
 {
-    return {ui->RadioGroup1, ui->RadioGroup2, ui->RadioGroup3, ui->RadioGroup4,
-            ui->RadioGroup5, ui->RadioGroup6, ui->RadioGroup7};
+    return {ui->RadioGroup1, ui->RadioGroup2, ui->RadioGroup3, ui->RadioGroup4, ui->RadioGroup5, ui->RadioGroup6,
+        ui->RadioGroup7};
 }
 
 std::array<RadioGroup*, 5> TTUNEUP::governorGroups() const
@@ -155,8 +155,8 @@ void TTUNEUP::SpeedButton2Click()
             continue;
         const loco::TuneupTutorial* tutorial = loco::tuneupTable().find(g + 1, item);
         if (!tutorial)
-            throw loco::Error("no tune-up tutorial for item " + std::to_string(item) + " of "
-                              + all[g]->objectName().toStdString());
+            throw loco::Error(
+                "no tune-up tutorial for item " + std::to_string(item) + " of " + all[g]->objectName().toStdString());
         writeTutorial(*tutorial);
     }
 }

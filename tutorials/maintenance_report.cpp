@@ -1,6 +1,6 @@
+#include "shell/builtin_data.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_PM.h"
-#include "shell/builtin_data.h"
 #include "ui_UMENU_PM.h"
 
 #include <QRadioButton>
@@ -10,7 +10,7 @@ loco::Report TPM::report() const
     loco::Report report;
     report.title = QStringLiteral("Sistem Perawatan Komponen");
     report.fileStem = QStringLiteral("perawatan");
-    loco::ReportSection procedure {{}, {}, ui->RichEdit1->lines(), {}};
+    loco::ReportSection procedure{{}, {}, ui->RichEdit1->lines(), {}};
     // After "PROSES" (and only then) the prompt box holds the procedure's
     // title; otherwise the text box holds the introduction.
     const bool shown = !ui->BitBtn1->isEnabled() && ui->BitBtn2->isEnabled();

@@ -1,6 +1,6 @@
+#include "shell/builtin_data.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_TUNEUP.h"
-#include "shell/builtin_data.h"
 #include "ui_UMENU_TUNEUP.h"
 
 namespace {
@@ -10,7 +10,7 @@ namespace {
 const loco::TuneupTutorial* tutorialShown(const QStringList& lines)
 {
     for (const loco::TuneupTutorial& tutorial : loco::tuneupTable().tutorials()) {
-        QStringList written {QString::fromStdString(tutorial.title)};
+        QStringList written{QString::fromStdString(tutorial.title)};
         for (const std::string& line : tutorial.lines)
             written << QString::fromStdString(line);
         if (written == lines)
@@ -27,7 +27,7 @@ loco::Report TTUNEUP::report() const
     report.title = QStringLiteral("Sistem Tune-up Komponen");
     report.fileStem = QStringLiteral("tune-up");
     if (!ui->Memo1->isHidden()) {
-        report.sections << loco::ReportSection {{}, {}, ui->Memo1->lines(), {}};
+        report.sections << loco::ReportSection{{}, {}, ui->Memo1->lines(), {}};
         return report;
     }
     QStringList lines = ui->RichEdit1->lines();

@@ -5,8 +5,8 @@
 
 namespace loco {
 
-void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink,
-                               char separator)
+void computeBrakeBlockLifetime(
+    const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink, char separator)
 {
     using enum BrakeBlockLifetimeEntry;
     using enum BrakeBlockLifetimeResult;
@@ -52,8 +52,8 @@ void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultS
     const Quantity routeLength = itemValue(entries.speed, kSpeedItems).value_or(0);
     const Quantity contacts = routeLength * 1000 / arcLength;
     const Quantity wearFactor = wearCoefficient * 1E-8;
-    const Quantity wearVolume =
-        wearFactor * materialFactor * contactFactor * forcePerBlock * arcLength * particles * contacts / hardness;
+    const Quantity wearVolume
+        = wearFactor * materialFactor * contactFactor * forcePerBlock * arcLength * particles * contacts / hardness;
     const Quantity lifetime = allowedWear / (wearVolume * brakingsPerTrip * tripsPerDay);
 
     calc.show(TreadCircumference, treadCircumference);

@@ -84,8 +84,8 @@ enum class BrakeBlockLifetimeResult : std::uint8_t {
 // first, then the other results from the tread circumference to the
 // lifetime, the days and hours fill-ins (showing the hours), and finally the
 // conclusion. Throws as computeEnginePower does.
-void computeBrakeBlockLifetime(const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink,
-                               char separator);
+void computeBrakeBlockLifetime(
+    const BrakeBlockLifetimeEntries& entries, ResultSink<BrakeBlockLifetimeResult>& sink, char separator);
 
 // Whether changing the minimum thickness calls for the notice that it must
 // stay below the block thickness: both texts read as numbers and the minimum

@@ -21,7 +21,7 @@ using EntryName = std::variant<EnginePowerEntry, BrakeForceEntry, BrakeBlockLife
 // lets the window point the user at the entry.
 class EntryError : public Error {
 public:
-    EntryError(const std::string& message, EntryName entry) : Error(message), entry_(entry) {}
+    EntryError(const std::string& message, EntryName entry) : Error(message), entry_(entry) { }
 
     EntryName entry() const { return entry_; }
 

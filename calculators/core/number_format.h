@@ -7,8 +7,8 @@ namespace loco {
 // The display patterns of calculator results; the value is the number of
 // decimals shown.
 enum class Pattern {
-    Whole = 0,         // "0"
-    TwoDecimals = 2,   // "0.00"
+    Whole = 0, // "0"
+    TwoDecimals = 2, // "0.00"
     EightDecimals = 8, // "0.00000000"
 };
 

@@ -12,7 +12,10 @@
 namespace loco {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t pos)
 {
@@ -86,7 +89,10 @@ std::int64_t leadingPowerOfTen(const NumberParts& parts)
     return exponent - static_cast<std::int64_t>(parts.fractionDigits.find_first_not_of('0') + 1);
 }
 
-bool allZero(std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; }
+bool allZero(std::string_view digits)
+{
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
 
 enum class Outcome { Number, Refused, Overflow };
 

@@ -21,11 +21,20 @@ Quantity checked(double result)
 
 } // namespace
 
-Quantity operator+(Quantity a, Quantity b) { return checked(a.value_ + b.value_); }
+Quantity operator+(Quantity a, Quantity b)
+{
+    return checked(a.value_ + b.value_);
+}
 
-Quantity operator-(Quantity a, Quantity b) { return checked(a.value_ - b.value_); }
+Quantity operator-(Quantity a, Quantity b)
+{
+    return checked(a.value_ - b.value_);
+}
 
-Quantity operator*(Quantity a, Quantity b) { return checked(a.value_ * b.value_); }
+Quantity operator*(Quantity a, Quantity b)
+{
+    return checked(a.value_ * b.value_);
+}
 
 Quantity operator/(Quantity a, Quantity b)
 {

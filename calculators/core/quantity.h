@@ -11,7 +11,7 @@ class Quantity {
 public:
     // Implicit so that constants read naturally in formulas; the value must
     // be finite.
-    constexpr Quantity(double value) : value_(value) {}
+    constexpr Quantity(double value) : value_(value) { }
 
     constexpr double value() const { return value_; }
 

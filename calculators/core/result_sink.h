@@ -7,8 +7,7 @@ namespace loco {
 // Where a calculation shows what it computes. It is called in exactly the
 // order in which the window's effects must happen, so an error leaves the
 // earlier effects in place and the later ones undone.
-template <typename Result>
-class ResultSink {
+template <typename Result> class ResultSink {
 public:
     virtual ~ResultSink() = default;
 

@@ -15,12 +15,12 @@ const char* answerName(Answer answer)
 std::size_t nextRow(const Outcome& outcome)
 {
     return outcome.kind == Outcome::Kind::Next && outcome.target != Outcome::kUnresolved ? outcome.target
-                                                                                        : KnowledgeBase::kNotFound;
+                                                                                         : KnowledgeBase::kNotFound;
 }
 
 class Checker {
 public:
-    Checker(const KnowledgeBase& base, std::string_view file) : base_(base), file_(file) {}
+    Checker(const KnowledgeBase& base, std::string_view file) : base_(base), file_(file) { }
 
     std::vector<Diagnostic> run()
     {
@@ -33,8 +33,8 @@ public:
         checkRepeatedTexts();
         checkUnused();
         findLoops();
-        std::stable_sort(found_.begin(), found_.end(),
-                         [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+        std::stable_sort(
+            found_.begin(), found_.end(), [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
         return std::move(found_);
     }
 
@@ -58,8 +58,8 @@ private:
                 const std::string name = question.label + " " + answerName(answer);
                 if (outcome.kind == Outcome::Kind::None) {
                     warning(question.line,
-                            name + " leads nowhere: the question has no \"" + (answer == Answer::Ya ? "ya" : "tidak")
-                                + "\" line");
+                        name + " leads nowhere: the question has no \"" + (answer == Answer::Ya ? "ya" : "tidak")
+                            + "\" line");
                 } else if (outcome.target == Outcome::kUnresolved) {
                     const char* wanted
                         = outcome.kind == Outcome::Kind::Conclusion ? "no heading" : "no question or closing text";
@@ -98,8 +98,8 @@ private:
         for (std::size_t i = 0; i < questions.size(); ++i) {
             const std::size_t first = base_.findQuestion(questions[i].text);
             if (first != i)
-                error(questions[i].line,
-                      questions[i].label + " repeats the question text of " + questions[first].label);
+                error(
+                    questions[i].line, questions[i].label + " repeats the question text of " + questions[first].label);
         }
     }
 
@@ -119,13 +119,13 @@ private:
         }
         for (std::size_t i = 0; i < headingUsed.size(); ++i) {
             if (!headingUsed[i])
-                warning(base_.headings()[i].line,
-                        "heading " + base_.headings()[i].label + " is not used by any answer");
+                warning(
+                    base_.headings()[i].line, "heading " + base_.headings()[i].label + " is not used by any answer");
         }
         for (std::size_t i = 0; i < closingUsed.size(); ++i) {
             if (!closingUsed[i])
                 warning(base_.closings()[i].line,
-                        "closing text " + base_.closings()[i].label + " is not used by any answer");
+                    "closing text " + base_.closings()[i].label + " is not used by any answer");
         }
     }
 

@@ -65,8 +65,7 @@ bool KnowledgeBase::addQuestion(std::string label, std::string text, std::size_t
 void KnowledgeBase::link()
 {
     const auto start = labels_.find(startLabel_);
-    startIndex_ = start != labels_.end() && start->second.kind == LabelKind::Question ? start->second.index
-                                                                                    : kNotFound;
+    startIndex_ = start != labels_.end() && start->second.kind == LabelKind::Question ? start->second.index : kNotFound;
     for (Question& question : questions_) {
         resolve(question.ya);
         resolve(question.tidak);

@@ -34,9 +34,9 @@ struct Outcome {
     static constexpr std::size_t kUnresolved = static_cast<std::size_t>(-1);
 
     Kind kind = Kind::None;
-    std::string label;   // the row, closing or heading label named in the data
-    std::string cause;   // conclusions only
-    int pointSize = 12;  // conclusions only
+    std::string label; // the row, closing or heading label named in the data
+    std::string cause; // conclusions only
+    int pointSize = 12; // conclusions only
     std::size_t target = kUnresolved; // index of the row, closing or heading
     std::size_t line = 0; // of its "ya" or "tidak" record; 0 for no outcome
 };
@@ -94,13 +94,9 @@ private:
 
     struct TextHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const noexcept
-        {
-            return std::hash<std::string_view>{}(s);
-        }
+        std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
-    template <typename T>
-    using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
+    template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 
     enum class LabelKind { Question, Heading, Closing };
     struct LabelRef {

@@ -10,7 +10,7 @@ namespace loco {
 bool CheckedKnowledge::hasErrors() const
 {
     return std::any_of(diagnostics.begin(), diagnostics.end(),
-                       [](const Diagnostic& d) { return d.severity == Diagnostic::Severity::Error; });
+        [](const Diagnostic& d) { return d.severity == Diagnostic::Severity::Error; });
 }
 
 CheckedKnowledge checkKnowledgeFile(std::string_view text, std::string_view file)

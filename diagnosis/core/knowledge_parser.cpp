@@ -73,8 +73,8 @@ private:
     // Unwinds to readKnowledgeBase(), which hands the error on as a value.
     [[noreturn]] void fail(std::string problem) const { throw ParseError{lineNumber_, std::move(problem)}; }
 
-    void expectFields(const std::vector<std::string_view>& fields, std::size_t least, std::size_t most,
-                      const char* form) const
+    void expectFields(
+        const std::vector<std::string_view>& fields, std::size_t least, std::size_t most, const char* form) const
     {
         if (fields.size() < least || fields.size() > most)
             fail(std::string("expected ") + form);
@@ -172,7 +172,7 @@ private:
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), size);
         if (error != std::errc{} || end != field.data() + field.size() || size < 1 || size > kLargestPointSize)
             fail("type size \"" + std::string(field) + "\" is not a whole number of points from 1 to "
-                 + std::to_string(kLargestPointSize));
+                + std::to_string(kLargestPointSize));
         return size;
     }
 

@@ -14,19 +14,32 @@ enum class System { EngineDrive, Cooling, Lubrication, Fuel, Exhaust, Brakes };
 inline constexpr std::size_t kSystemCount = 6;
 
 inline constexpr std::array<System, kSystemCount> kAllSystems{
-    System::EngineDrive, System::Cooling, System::Lubrication,
-    System::Fuel,        System::Exhaust, System::Brakes,
+    System::EngineDrive,
+    System::Cooling,
+    System::Lubrication,
+    System::Fuel,
+    System::Exhaust,
+    System::Brakes,
 };
 
 // Radio item captions, indexed like System.
 inline constexpr std::array<std::string_view, kSystemCount> kSystemCaptions{
-    "sistem pengerak mesin", "sistem pendingin",  "sistem pelumasan",
-    "sistem bahan bakar",    "sistem gas buang", "sistem rem",
+    "sistem pengerak mesin",
+    "sistem pendingin",
+    "sistem pelumasan",
+    "sistem bahan bakar",
+    "sistem gas buang",
+    "sistem rem",
 };
 
 // The data file of each system, indexed like System.
 inline constexpr std::array<std::string_view, kSystemCount> kSystemFileNames{
-    "pengerak_mesin.txt", "pendingin.txt", "pelumasan.txt", "bahan_bakar.txt", "gas_buang.txt", "rem.txt",
+    "pengerak_mesin.txt",
+    "pendingin.txt",
+    "pelumasan.txt",
+    "bahan_bakar.txt",
+    "gas_buang.txt",
+    "rem.txt",
 };
 
 // One knowledge base per system. The window passes the radio group's item

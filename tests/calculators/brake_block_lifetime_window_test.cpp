@@ -17,13 +17,12 @@ namespace {
 using Texts = std::map<std::string, QString>;
 
 // The result fields from the top; the force per block is shown first of all.
-const char* const kResultFields[] = {"Edit40", "Edit39", "Edit37", "Edit36", "Edit35",
-                                    "Edit34", "Edit33", "Edit24", "Edit32", "Edit31"};
+const char* const kResultFields[]
+    = {"Edit40", "Edit39", "Edit37", "Edit36", "Edit35", "Edit34", "Edit33", "Edit24", "Edit32", "Edit31"};
 
-const Texts kResultsOfTheDefaults{{"Edit40", "2430,36"}, {"Edit39", "405,06"},     {"Edit37", "32404,80"},
-                                 {"Edit36", "1361001,60"}, {"Edit35", "0,04"},  {"Edit34", "808207,38"},
-                                 {"Edit33", "1234,39"}, {"Edit24", "1662,18"},  {"Edit32", "4950,18"},
-                                 {"Edit31", "3,44"}};
+const Texts kResultsOfTheDefaults{{"Edit40", "2430,36"}, {"Edit39", "405,06"}, {"Edit37", "32404,80"},
+    {"Edit36", "1361001,60"}, {"Edit35", "0,04"}, {"Edit34", "808207,38"}, {"Edit33", "1234,39"}, {"Edit24", "1662,18"},
+    {"Edit32", "4950,18"}, {"Edit31", "3,44"}};
 
 class BrakeBlockLifetimeWindowTest : public WindowsTest {
 protected:
@@ -42,8 +41,8 @@ protected:
         for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, window.text(name));
         for (const char* name : {"Edit14", "Edit15"})
-            shown << QStringLiteral("%1=%2%3").arg(name, window.text(name),
-                                                   window.shown(name) ? QString() : QStringLiteral(" (hidden)"));
+            shown << QStringLiteral("%1=%2%3").arg(
+                name, window.text(name), window.shown(name) ? QString() : QStringLiteral(" (hidden)"));
         shown << (window.shown("Panel18") ? QStringLiteral("picture") : QStringLiteral("conclusion"));
         return shown;
     }
@@ -80,8 +79,8 @@ TEST_F(BrakeBlockLifetimeWindowTest, DefaultsGiveTheWorkedExamples)
     window.type("ComboBox1", "100");
     window.press("Button1");
     EXPECT_EQ(state(),
-              startWith(with(kResultsOfTheDefaults, {{"Edit33", "2468,77"}, {"Edit32", "9900,37"}, {"Edit31", "1,72"}}),
-                        "2", "41"));
+        startWith(with(kResultsOfTheDefaults, {{"Edit33", "2468,77"}, {"Edit32", "9900,37"}, {"Edit31", "1,72"}}), "2",
+            "41"));
 }
 
 struct FailureCase {
@@ -97,7 +96,7 @@ void PrintTo(const FailureCase& row, std::ostream* out)
 }
 
 class BrakeBlockLifetimeFailureTest : public BrakeBlockLifetimeWindowTest,
-                                      public testing::WithParamInterface<FailureCase> {};
+                                      public testing::WithParamInterface<FailureCase> { };
 
 TEST_P(BrakeBlockLifetimeFailureTest, KeepsWhatFollowsTheFault)
 {
@@ -108,8 +107,7 @@ TEST_P(BrakeBlockLifetimeFailureTest, KeepsWhatFollowsTheFault)
     EXPECT_EQ(state(), startWith(GetParam().forceShown ? Texts{{"Edit24", "1662,18"}} : Texts{}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, BrakeBlockLifetimeFailureTest,
+INSTANTIATE_TEST_SUITE_P(Entries, BrakeBlockLifetimeFailureTest,
     testing::Values(
         FailureCase{"FractionalSpeed", {{"ComboBox1", "7,5"}}, "'7,5' is not a valid integer value.", false},
         FailureCase{"ZeroParticleDiameter", {{"Edit6", "0"}}, "Floating point division by zero.", false},
@@ -127,11 +125,11 @@ TEST_F(BrakeBlockLifetimeWindowTest, ClearEmptiesAllButTheRiggingAndCoversTheCon
     window.press("Button3");
 
     for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "ComboBox1", "Edit7", "Edit8",
-                             "Edit9", "Edit11", "Edit12", "Edit13"})
+             "Edit9", "Edit11", "Edit12", "Edit13"})
         EXPECT_EQ(window.entry(name)->text(), QString()) << name;
     EXPECT_EQ(control<QComboBox>(umurrem, "ComboBox1")->count(), 4);
-    const Texts rigging{{"Edit16", "730"}, {"Edit17", "3,8"}, {"Edit18", "100"}, {"Edit19", "475"},
-                        {"Edit20", "355"}, {"Edit21", "140"}, {"Edit22", "200"}, {"Edit23", "8"}};
+    const Texts rigging{{"Edit16", "730"}, {"Edit17", "3,8"}, {"Edit18", "100"}, {"Edit19", "475"}, {"Edit20", "355"},
+        {"Edit21", "140"}, {"Edit22", "200"}, {"Edit23", "8"}};
     for (const auto& [name, text] : rigging)
         EXPECT_EQ(window.text(name.c_str()), text) << name;
     QStringList cleared = startWith({{"Edit24", "1662,18"}}, "3", "82");
@@ -162,7 +160,7 @@ void PrintTo(const NoticeCase& row, std::ostream* out)
     *out << row.minimum;
 }
 
-class ThicknessNoticeTest : public BrakeBlockLifetimeWindowTest, public testing::WithParamInterface<NoticeCase> {};
+class ThicknessNoticeTest : public BrakeBlockLifetimeWindowTest, public testing::WithParamInterface<NoticeCase> { };
 
 TEST_P(ThicknessNoticeTest, InformsWithoutBlockingOrChangingAnything)
 {
@@ -175,9 +173,9 @@ TEST_P(ThicknessNoticeTest, InformsWithoutBlockingOrChangingAnything)
 }
 
 INSTANTIATE_TEST_SUITE_P(Minimums, ThicknessNoticeTest,
-                         testing::Values(NoticeCase{"9", false, "1328596,80"}, NoticeCase{"50", true, "0,00"},
-                                         NoticeCase{"60", true, "-324048,00"}, NoticeCase{"100", true, "-1620240,00"}),
-                         [](const auto& info) { return "Minimum" + std::string(info.param.minimum); });
+    testing::Values(NoticeCase{"9", false, "1328596,80"}, NoticeCase{"50", true, "0,00"},
+        NoticeCase{"60", true, "-324048,00"}, NoticeCase{"100", true, "-1620240,00"}),
+    [](const auto& info) { return "Minimum" + std::string(info.param.minimum); });
 
 TEST_F(BrakeBlockLifetimeWindowTest, OnlyAChangeOfTheMinimumChecksAndTextsThatAreNoNumbersPass)
 {
@@ -265,7 +263,7 @@ TEST_F(BrakeBlockLifetimeWindowTest, EntriesTakeVeryLongTexts)
     window.press("Button1");
     // The message quotes the whole entry; the box shows it shortened in its middle.
     EXPECT_EQ(errors.texts,
-              (QStringList{"Floating point overflow.", errorBoxText("'" + digits + "' is not a valid integer value")}));
+        (QStringList{"Floating point overflow.", errorBoxText("'" + digits + "' is not a valid integer value")}));
     EXPECT_EQ(state(), startWith({}));
 }
 

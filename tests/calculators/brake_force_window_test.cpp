@@ -30,8 +30,8 @@ protected:
         for (const char* name : kResultFields)
             shown << QStringLiteral("%1=%2").arg(name, window.text(name));
         for (const char* name : kFillIns)
-            shown << QStringLiteral("%1=%2%3").arg(name, window.text(name),
-                                                   window.shown(name) ? QString() : QStringLiteral(" (hidden)"));
+            shown << QStringLiteral("%1=%2%3").arg(
+                name, window.text(name), window.shown(name) ? QString() : QStringLiteral(" (hidden)"));
         shown << (window.shown("RichEdit1") ? QStringLiteral("conclusion") : QStringLiteral("no conclusion"));
         shown << (window.shown("Memo2") ? QStringLiteral("explanation") : QStringLiteral("no explanation"));
         return shown;
@@ -56,9 +56,9 @@ protected:
 
 const Texts kForcesOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"}};
 const Texts kResultsOfTheDefaults{{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
-                                 {"Edit19jwb", "67,06"}, {"Edit20jwb", "74,92"}};
-const Texts kConclusionOfTheDefaults{{"Edit5", "74,92"}, {"Edit6", "67,06"}, {"Edit7", "memuaskan"},
-                                    {"Edit8", "memuaskan"}};
+    {"Edit19jwb", "67,06"}, {"Edit20jwb", "74,92"}};
+const Texts kConclusionOfTheDefaults{
+    {"Edit5", "74,92"}, {"Edit6", "67,06"}, {"Edit7", "memuaskan"}, {"Edit8", "memuaskan"}};
 
 TEST_F(BrakeForceWindowTest, DefaultsGiveTheWorkedExampleAgainAndAgain)
 {
@@ -81,7 +81,7 @@ void PrintTo(const FailureCase& row, std::ostream* out)
     *out << row.name;
 }
 
-class BrakeForceFailureTest : public BrakeForceWindowTest, public testing::WithParamInterface<FailureCase> {};
+class BrakeForceFailureTest : public BrakeForceWindowTest, public testing::WithParamInterface<FailureCase> { };
 
 TEST_P(BrakeForceFailureTest, KeepsWhatFollowsTheFault)
 {
@@ -92,17 +92,15 @@ TEST_P(BrakeForceFailureTest, KeepsWhatFollowsTheFault)
     EXPECT_EQ(state(), startWith(GetParam().results, GetParam().filled));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, BrakeForceFailureTest,
+INSTANTIATE_TEST_SUITE_P(Entries, BrakeForceFailureTest,
     testing::Values(
         FailureCase{"PointInsteadOfComma", {{"Edit18", "3.8"}}, "'3.8' is not a valid floating point value.", {}, {}},
         FailureCase{"EmptyFullLoad", {{"Edit24", ""}}, "'' is not a valid floating point value.", {}, {}},
         FailureCase{"ZeroLowerArm", {{"Edit15", "0"}}, "Floating point division by zero.", {}, {}},
         FailureCase{"ZeroFullLoad", {{"Edit24", "0"}}, "Floating point division by zero.", kForcesOfTheDefaults, {}},
         FailureCase{"ZeroEmptyLoad", {{"Edit23", "0"}}, "Floating point division by zero.",
-                    {{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
-                     {"Edit19jwb", "67,06"}},
-                    {{"Edit6", "67,06"}, {"Edit8", "memuaskan"}}}),
+            {{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"}, {"Edit19jwb", "67,06"}},
+            {{"Edit6", "67,06"}, {"Edit8", "memuaskan"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BrakeForceWindowTest, AFailureAfterAConclusionLeavesItInView)
@@ -128,27 +126,25 @@ void PrintTo(const VerdictCase& row, std::ostream* out)
     *out << row.percentage;
 }
 
-class BrakeForceVerdictTest : public BrakeForceWindowTest, public testing::WithParamInterface<VerdictCase> {};
+class BrakeForceVerdictTest : public BrakeForceWindowTest, public testing::WithParamInterface<VerdictCase> { };
 
 TEST_P(BrakeForceVerdictTest, JudgesTheFullValue)
 {
     window.type({{"Edit14", "1"}, {"Edit15", "1"}, {"Edit16", "1"}, {"Edit17", GetParam().percentage}, {"Edit18", "1"},
-                 {"Edit19", "0"}, {"Edit20", "100"}, {"Edit21", "0"}, {"Edit23", "100"}, {"Edit24", "100"}});
+        {"Edit19", "0"}, {"Edit20", "100"}, {"Edit21", "0"}, {"Edit23", "100"}, {"Edit24", "100"}});
     window.press("BitBtn1");
     const QString shown = QString::fromUtf8(GetParam().shown);
-    EXPECT_EQ(state(), startWith({{"Edit14jwb", "1,00"}, {"Edit15jwb", shown}, {"Edit16jwb", shown},
-                                  {"Edit19jwb", shown}, {"Edit20jwb", shown}},
-                                 {{"Edit5", shown}, {"Edit6", shown}, {"Edit7", GetParam().emptyCar},
-                                  {"Edit8", GetParam().fullCar}},
-                                 true));
+    EXPECT_EQ(state(),
+        startWith({{"Edit14jwb", "1,00"}, {"Edit15jwb", shown}, {"Edit16jwb", shown}, {"Edit19jwb", shown},
+                      {"Edit20jwb", shown}},
+            {{"Edit5", shown}, {"Edit6", shown}, {"Edit7", GetParam().emptyCar}, {"Edit8", GetParam().fullCar}}, true));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Percentages, BrakeForceVerdictTest,
+INSTANTIATE_TEST_SUITE_P(Percentages, BrakeForceVerdictTest,
     testing::Values(VerdictCase{"Fifty", "50,00", "50,00", "kurang memuaskan", "kurang memuaskan"},
-                    VerdictCase{"JustBelowEighty", "79,999", "80,00", "memuaskan", "memuaskan"},
-                    VerdictCase{"Eighty", "80,00", "80,00", "kurang memuaskan", "memuaskan"},
-                    VerdictCase{"Hundred", "100,00", "100,00", "kurang memuaskan", "memuaskan"}),
+        VerdictCase{"JustBelowEighty", "79,999", "80,00", "memuaskan", "memuaskan"},
+        VerdictCase{"Eighty", "80,00", "80,00", "kurang memuaskan", "memuaskan"},
+        VerdictCase{"Hundred", "100,00", "100,00", "kurang memuaskan", "memuaskan"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedConclusion)
@@ -156,8 +152,8 @@ TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedC
     window.press("BitBtn1");
     window.press("Button1");
 
-    for (const char* name : {"Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit23",
-                             "Edit24"})
+    for (const char* name :
+        {"Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit23", "Edit24"})
         EXPECT_EQ(window.text(name), QString()) << name;
     QStringList cleared = startWith({}, kConclusionOfTheDefaults, true);
     cleared.replace(cleared.size() - 1, QStringLiteral("explanation"));
@@ -176,13 +172,12 @@ TEST_F(BrakeForceWindowTest, ClearBringsTheExplanationBackInFrontOfTheUntouchedC
         EXPECT_EQ(errors.texts, QStringList{"'' is not a valid floating point value."});
     }
     window.type({{"Edit14", "475"}, {"Edit15", "355"}, {"Edit16", "8"}, {"Edit17", "730"}, {"Edit18", "3,8"},
-                 {"Edit19", "140"}, {"Edit20", "100"}, {"Edit21", "200"}, {"Edit23", "35500"}, {"Edit24", "19830"}});
+        {"Edit19", "140"}, {"Edit20", "100"}, {"Edit21", "200"}, {"Edit23", "35500"}, {"Edit24", "19830"}});
     window.press("BitBtn1");
-    EXPECT_EQ(state(), startWith({{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"},
-                                  {"Edit19jwb", "134,11"}, {"Edit20jwb", "74,92"}},
-                                 {{"Edit5", "74,92"}, {"Edit6", "134,11"}, {"Edit7", "memuaskan"},
-                                  {"Edit8", "kurang memuaskan"}},
-                                 true));
+    EXPECT_EQ(state(),
+        startWith({{"Edit14jwb", "10,70"}, {"Edit15jwb", "2634,00"}, {"Edit16jwb", "26594,93"}, {"Edit19jwb", "134,11"},
+                      {"Edit20jwb", "74,92"}},
+            {{"Edit5", "74,92"}, {"Edit6", "134,11"}, {"Edit7", "memuaskan"}, {"Edit8", "kurang memuaskan"}}, true));
 }
 
 TEST_F(BrakeForceWindowTest, EachFillInReadsAsPartOfItsSentence)

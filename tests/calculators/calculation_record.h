@@ -4,7 +4,6 @@
 #include "tests/calculators/error_message.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <map>
 #include <ostream>
@@ -15,8 +14,7 @@
 namespace loco {
 
 // One thing a calculation did to its window.
-template <typename Result>
-struct Effect {
+template <typename Result> struct Effect {
     enum Kind { Text, Show, Conclusion } kind;
     Result field{};
     std::string text;
@@ -34,27 +32,23 @@ struct Effect {
     }
 };
 
-template <typename Result>
-Effect<Result> text(Result field, std::string text)
+template <typename Result> Effect<Result> text(Result field, std::string text)
 {
     return {Effect<Result>::Text, field, std::move(text)};
 }
 
-template <typename Result>
-Effect<Result> shown(Result fillIn)
+template <typename Result> Effect<Result> shown(Result fillIn)
 {
     return {Effect<Result>::Show, fillIn, {}};
 }
 
-template <typename Result>
-Effect<Result> conclusion()
+template <typename Result> Effect<Result> conclusion()
 {
     return {Effect<Result>::Conclusion, {}, {}};
 }
 
 // A window stand-in: records the effects in order and the last text of each field.
-template <typename Result>
-class RecordingSink : public ResultSink<Result> {
+template <typename Result> class RecordingSink : public ResultSink<Result> {
 public:
     void result(Result field, const std::string& text) override
     {
@@ -68,11 +62,9 @@ public:
     std::map<Result, std::string> written;
 };
 
-template <typename Entries>
-using EntryTexts = std::vector<std::pair<std::string Entries::*, std::string>>;
+template <typename Entries> using EntryTexts = std::vector<std::pair<std::string Entries::*, std::string>>;
 
-template <typename Entries>
-Entries replaced(Entries entries, const EntryTexts<Entries>& texts)
+template <typename Entries> Entries replaced(Entries entries, const EntryTexts<Entries>& texts)
 {
     for (const auto& [entry, text] : texts)
         entries.*entry = text;
@@ -83,8 +75,8 @@ Entries replaced(Entries entries, const EntryTexts<Entries>& texts)
 // time the calculation must fail naming the next entry, so an entry read out
 // of turn or under another's name shows.
 template <typename Name, typename Entries, typename Compute>
-void expectReadOrder(const Entries& filled, std::initializer_list<std::pair<std::string Entries::*, Name>> order,
-                     Compute compute)
+void expectReadOrder(
+    const Entries& filled, std::initializer_list<std::pair<std::string Entries::*, Name>> order, Compute compute)
 {
     Entries entries{};
     for (const auto& [entry, name] : order) {

@@ -17,7 +17,7 @@ namespace loco {
 // presses buttons and reads what the fields show.
 class CalculatorWindowDriver {
 public:
-    explicit CalculatorWindowDriver(QWidget* window) : window_(window) {}
+    explicit CalculatorWindowDriver(QWidget* window) : window_(window) { }
 
     // The line edit the user types into; a list's is its own edit.
     QLineEdit* entry(const std::string& name) const

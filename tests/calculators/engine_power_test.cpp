@@ -12,33 +12,33 @@ using Effects = std::vector<Effect<EnginePowerResult>>;
 using Sink = RecordingSink<EnginePowerResult>;
 
 const EnginePowerEntries kDefaults{.bore = "22,86",
-                                   .stroke = "26,67",
-                                   .speed = "1050",
-                                   .meanPressure = "18",
-                                   .cycles = "4",
-                                   .cylinders = "8",
-                                   .fuelUsed = "0,16"};
+    .stroke = "26,67",
+    .speed = "1050",
+    .meanPressure = "18",
+    .cycles = "4",
+    .cylinders = "8",
+    .fuelUsed = "0,16"};
 
 TEST(EnginePower, DefaultsFillTheConclusionLast)
 {
     Sink sink;
     computeEnginePower(kDefaults, sink, ',');
-    EXPECT_EQ(sink.effects, (Effects{text(SweptVolume, "10940,70"), text(Torque, "1254,35"), text(Power, "1813,77"),
-                                     text(SpecificConsumption, "0,00008821"), text(PowerFillIn, "1814"),
-                                     shown(PowerFillIn), text(ConsumptionFillIn, "0,00008821"),
-                                     shown(ConsumptionFillIn), conclusion<EnginePowerResult>()}));
+    EXPECT_EQ(sink.effects,
+        (Effects{text(SweptVolume, "10940,70"), text(Torque, "1254,35"), text(Power, "1813,77"),
+            text(SpecificConsumption, "0,00008821"), text(PowerFillIn, "1814"), shown(PowerFillIn),
+            text(ConsumptionFillIn, "0,00008821"), shown(ConsumptionFillIn), conclusion<EnginePowerResult>()}));
 }
 
 TEST(EnginePower, ReadsTheEntriesInOrder)
 {
     using enum EnginePowerEntry;
     expectReadOrder<EnginePowerEntry>(kDefaults,
-                    {{&E::bore, Bore}, {&E::stroke, Stroke}, {&E::speed, Speed}, {&E::meanPressure, MeanPressure},
-                     {&E::cylinders, Cylinders}, {&E::cycles, Cycles}, {&E::fuelUsed, FuelUsed}},
-                    [](const E& entries) {
-                        Sink sink;
-                        computeEnginePower(entries, sink, ',');
-                    });
+        {{&E::bore, Bore}, {&E::stroke, Stroke}, {&E::speed, Speed}, {&E::meanPressure, MeanPressure},
+            {&E::cylinders, Cylinders}, {&E::cycles, Cycles}, {&E::fuelUsed, FuelUsed}},
+        [](const E& entries) {
+            Sink sink;
+            computeEnginePower(entries, sink, ',');
+        });
 }
 
 TEST(EnginePower, ListTextsAndOtherEntries)
@@ -49,21 +49,15 @@ TEST(EnginePower, ListTextsAndOtherEntries)
         char separator;
         std::map<EnginePowerResult, std::string> shown;
     } rows[] = {
-        {"TwoStroke",
-         {{&E::cycles, "2"}},
-         ',',
-         {{Torque, "2508,70"}, {Power, "3627,54"}, {SpecificConsumption, "0,00004411"}}},
+        {"TwoStroke", {{&E::cycles, "2"}}, ',',
+            {{Torque, "2508,70"}, {Power, "3627,54"}, {SpecificConsumption, "0,00004411"}}},
         {"TypedStrokeCountIsTheCycles", {{&E::cycles, "3"}}, ',', {{Torque, "7526,09"}}},
         {"StrokeCountWithBlankIsNotAnItem", {{&E::cycles, " 4"}}, ',', {{Torque, "10034,78"}}},
         {"TypedCylinderCount", {{&E::cylinders, "10"}}, ',', {{Torque, "1567,93"}}},
-        {"NegativeEntries",
-         {{&E::bore, "-22,86"}, {&E::stroke, "-26,67"}},
-         ',',
-         {{SweptVolume, "-10940,70"}, {SpecificConsumption, "-0,00008821"}, {PowerFillIn, "-1814"}}},
-        {"PointSeparator",
-         {{&E::bore, "22.86"}, {&E::stroke, "26.67"}, {&E::fuelUsed, "0.16"}},
-         '.',
-         {{Power, "1813.77"}, {ConsumptionFillIn, "0.00008821"}}},
+        {"NegativeEntries", {{&E::bore, "-22,86"}, {&E::stroke, "-26,67"}}, ',',
+            {{SweptVolume, "-10940,70"}, {SpecificConsumption, "-0,00008821"}, {PowerFillIn, "-1814"}}},
+        {"PointSeparator", {{&E::bore, "22.86"}, {&E::stroke, "26.67"}, {&E::fuelUsed, "0.16"}}, '.',
+            {{Power, "1813.77"}, {ConsumptionFillIn, "0.00008821"}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -86,20 +80,14 @@ TEST(EnginePower, StopsAtTheFault)
         Effects effects;
     } rows[] = {
         {"EmptyBore", {{&E::bore, ""}}, "'' is not a valid floating point value", Bore, {}},
-        {"FirstBadEntryNamed",
-         {{&E::speed, "1.050"}, {&E::fuelUsed, "x"}},
-         "'1.050' is not a valid floating point value",
-         Speed,
-         {}},
+        {"FirstBadEntryNamed", {{&E::speed, "1.050"}, {&E::fuelUsed, "x"}},
+            "'1.050' is not a valid floating point value", Speed, {}},
         {"EmptyStrokeList", {{&E::cycles, ""}}, "'' is not a valid floating point value", Cycles, {}},
         {"HugeEntry", {{&E::fuelUsed, "1e400"}}, "Floating point overflow", FuelUsed, {}},
         {"VolumeOverflow", {{&E::bore, "1e200"}}, "Floating point overflow", {}, {}},
         {"ZeroSpeed", {{&E::speed, "0"}}, "Floating point division by zero", {}, beforeConsumption},
-        {"ZeroSpeedAndFuel",
-         {{&E::speed, "0"}, {&E::fuelUsed, "0"}},
-         "Invalid floating point operation",
-         {},
-         beforeConsumption},
+        {"ZeroSpeedAndFuel", {{&E::speed, "0"}, {&E::fuelUsed, "0"}}, "Invalid floating point operation", {},
+            beforeConsumption},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

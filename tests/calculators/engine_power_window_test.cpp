@@ -75,7 +75,7 @@ struct Example {
     const char* name;
     Entries typed;
     QStringList results; // Edit2, Edit5, Edit6, Edit15
-    const char* power;   // Edit21
+    const char* power; // Edit21
 };
 
 void PrintTo(const Example& row, std::ostream* out)
@@ -83,7 +83,7 @@ void PrintTo(const Example& row, std::ostream* out)
     *out << row.name;
 }
 
-class EnginePowerExampleTest : public EnginePowerWindowTest, public testing::WithParamInterface<Example> {};
+class EnginePowerExampleTest : public EnginePowerWindowTest, public testing::WithParamInterface<Example> { };
 
 TEST_P(EnginePowerExampleTest, ShowsResultsAndConclusion)
 {
@@ -95,15 +95,13 @@ TEST_P(EnginePowerExampleTest, ShowsResultsAndConclusion)
     EXPECT_EQ(state(), conclusion(GetParam().results, QString::fromUtf8(GetParam().power)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, EnginePowerExampleTest,
-    testing::Values(
-        Example{"Defaults", {}, {"10940,70", "1254,35", "1813,77", "0,00008821"}, "1814"},
+INSTANTIATE_TEST_SUITE_P(Entries, EnginePowerExampleTest,
+    testing::Values(Example{"Defaults", {}, {"10940,70", "1254,35", "1813,77", "0,00008821"}, "1814"},
         Example{"TwoStroke", {{"ComboBox1", "2"}}, {"10940,70", "2508,70", "3627,54", "0,00004411"}, "3628"},
         Example{"FourWithBlankIsNotTheItem", {{"ComboBox1", " 4"}}, {"10940,70", "10034,78", "14510,15", "0,00001103"},
-                "14510"},
-        Example{"TypedPrefixOfAnItemStaysAsTyped", {{"ComboBox2", "1"}},
-                {"10940,70", "156,79", "226,72", "0,00070571"}, "227"}),
+            "14510"},
+        Example{"TypedPrefixOfAnItemStaysAsTyped", {{"ComboBox2", "1"}}, {"10940,70", "156,79", "226,72", "0,00070571"},
+            "227"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Failure {
@@ -155,12 +153,10 @@ TEST_P(EnginePowerFailureTest, StopsAtTheFaultInTheConclusionState)
     failAndExpect(before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, EnginePowerFailureTest,
-    testing::Values(
-        Failure{"EmptyBore", {{"edit11", ""}}, "'' is not a valid floating point value.", 0},
+INSTANTIATE_TEST_SUITE_P(Entries, EnginePowerFailureTest,
+    testing::Values(Failure{"EmptyBore", {{"edit11", ""}}, "'' is not a valid floating point value.", 0},
         Failure{"CylindersAreReadBeforeStrokes", {{"ComboBox1", "dua"}, {"ComboBox2", "delapan"}},
-                "'delapan' is not a valid floating point value.", 0},
+            "'delapan' is not a valid floating point value.", 0},
         Failure{"EntryTooLarge", {{"edit14", "1E400"}}, "Floating point overflow.", 0},
         Failure{"TorqueTooLarge", {{"edit14", "1E307"}}, "Floating point overflow.", 1},
         Failure{"ZeroSpeed", {{"edit13", "0"}}, "Floating point division by zero.", 3},
@@ -172,8 +168,9 @@ TEST_F(EnginePowerWindowTest, StartsWithDefaultsAndTheExplanation)
     const QStringList defaults{"22,86", "26,67", "1050", "18", "4", "8", "0,16"};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(window.entry(kEntryNames[i])->text(), defaults[i]) << kEntryNames[i];
-    EXPECT_EQ(state(), (QStringList{"Edit2=", "Edit5=", "Edit6=", "Edit15=", "Edit21=Edit21 hidden",
-                                    "Edit25=Edit21 hidden", "Memo1 hidden", "Memo2 shown"}));
+    EXPECT_EQ(state(),
+        (QStringList{"Edit2=", "Edit5=", "Edit6=", "Edit15=", "Edit21=Edit21 hidden", "Edit25=Edit21 hidden",
+            "Memo1 hidden", "Memo2 shown"}));
 }
 
 TEST_F(EnginePowerWindowTest, ResultFieldsTakeNoInput)
@@ -196,7 +193,10 @@ TEST_F(EnginePowerWindowTest, ClearEmptiesEntriesKeepsResultsAndBringsTheExplana
     EXPECT_EQ(control<QComboBox>(DM, "ComboBox1")->count(), 2);
     EXPECT_EQ(control<QComboBox>(DM, "ComboBox2")->count(), 3);
     QStringList cleared = computed.mid(0, 4);
-    cleared << "Edit21=1814 hidden" << "Edit25=0,00008821 hidden" << "Memo1 hidden" << "Memo2 shown";
+    cleared << "Edit21=1814 hidden"
+            << "Edit25=0,00008821 hidden"
+            << "Memo1 hidden"
+            << "Memo2 shown";
     EXPECT_EQ(state(), cleared);
 
     ErrorRecorder errors;
@@ -264,7 +264,8 @@ TEST_F(EnginePowerWindowTest, EntriesTakeVeryLongTexts)
     window.press("Button1");
     // The message quotes the whole entry; the box shows it shortened in its middle.
     EXPECT_EQ(errors.texts,
-              QStringList{errorBoxText(QLatin1Char('\'') + refused + QStringLiteral("' is not a valid floating point value"))});
+        QStringList{
+            errorBoxText(QLatin1Char('\'') + refused + QStringLiteral("' is not a valid floating point value"))});
 }
 
 TEST_F(EnginePowerWindowTest, ATooLongResultShowsItsStartAndIsWholeInItsTip)
@@ -288,17 +289,20 @@ TEST_F(EnginePowerWindowTest, ConclusionKeepsItsBlankRuns)
 {
     const QStringList lines = control<MemoBox>(DM, "Memo1")->lines();
     ASSERT_EQ(lines.size(), 9);
-    EXPECT_EQ(lines[2], QStringLiteral("*Daya kinerja mesin yang dihasilkan adalah sebesar") + QString(25, ' ')
-                            + QStringLiteral("PK "));
-    EXPECT_EQ(lines[4], QStringLiteral("*banyaknya pemakaian bahan bakar yang terpakai per jam untuk setiap HP atau PK "
-                                       "yang dihasilkan adalah")
-                            + QString(38, ' '));
+    EXPECT_EQ(lines[2],
+        QStringLiteral("*Daya kinerja mesin yang dihasilkan adalah sebesar") + QString(25, ' ')
+            + QStringLiteral("PK "));
+    EXPECT_EQ(lines[4],
+        QStringLiteral("*banyaknya pemakaian bahan bakar yang terpakai per jam untuk setiap HP atau PK "
+                       "yang dihasilkan adalah")
+            + QString(38, ' '));
     EXPECT_EQ(lines[7], QString(11, ' '));
 
     const QStringList explanation = control<MemoBox>(DM, "Memo2")->lines();
     ASSERT_EQ(explanation.size(), 7);
-    EXPECT_EQ(explanation[0], QStringLiteral("Perhitungan daya motor diesel pada lokomotif adalah bertujuan untuk "
-                                             "mengetahui daya yang dihasilkan oleh suatu mesin  sebelum "));
+    EXPECT_EQ(explanation[0],
+        QStringLiteral("Perhitungan daya motor diesel pada lokomotif adalah bertujuan untuk "
+                       "mengetahui daya yang dihasilkan oleh suatu mesin  sebelum "));
     EXPECT_EQ(explanation[6], QStringLiteral(" "));
 }
 
@@ -314,7 +318,7 @@ void PrintTo(const Gap& row, std::ostream* out)
     *out << row.field;
 }
 
-class FillInPlacementTest : public EnginePowerWindowTest, public testing::WithParamInterface<Gap> {};
+class FillInPlacementTest : public EnginePowerWindowTest, public testing::WithParamInterface<Gap> { };
 
 // The number must read as part of its sentence: on the gap's line and
 // within its blanks, not over the words around them.
@@ -324,8 +328,8 @@ TEST_P(FillInPlacementTest, NumberSitsInsideItsGap)
     auto* memo = control<MemoBox>(DM, "Memo1");
     auto* field = control<QLineEdit>(DM, GetParam().field);
     const QTextBlock line = memo->document()->findBlockByNumber(GetParam().line);
-    const int start = line.position() + line.text().indexOf(QLatin1String(GetParam().before))
-                      + int(qstrlen(GetParam().before));
+    const int start
+        = line.position() + line.text().indexOf(QLatin1String(GetParam().before)) + int(qstrlen(GetParam().before));
     QTextCursor cursor(memo->document());
     cursor.setPosition(start);
     const QRect gapStart = memo->cursorRect(cursor);
@@ -346,8 +350,8 @@ TEST_P(FillInPlacementTest, NumberSitsInsideItsGap)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, FillInPlacementTest,
-                         testing::Values(Gap{"Edit21", 2, "sebesar", 25}, Gap{"Edit25", 4, "adalah", 38}),
-                         [](const auto& info) { return std::string(info.param.field); });
+    testing::Values(Gap{"Edit21", 2, "sebesar", 25}, Gap{"Edit25", 4, "adalah", 38}),
+    [](const auto& info) { return std::string(info.param.field); });
 
 } // namespace
 } // namespace loco

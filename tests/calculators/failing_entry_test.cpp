@@ -85,13 +85,13 @@ TEST_P(FailingEntryTest, HasTheFocusWithItsTextSelectedOnceTheErrorBoxIsClosed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, FailingEntryTest,
-    testing::Values(FailingEntry {"EnginePowerEdit", [] { return static_cast<FormWindow*>(DM); }, "edit13", "x",
+    testing::Values(FailingEntry{"EnginePowerEdit", [] { return static_cast<FormWindow*>(DM); }, "edit13", "x",
                         "Button1", "'x' is not a valid floating point value."},
-        FailingEntry {"EnginePowerList", [] { return static_cast<FormWindow*>(DM); }, "ComboBox2", "dua", "Button1",
+        FailingEntry{"EnginePowerList", [] { return static_cast<FormWindow*>(DM); }, "ComboBox2", "dua", "Button1",
             "'dua' is not a valid floating point value."},
-        FailingEntry {"BrakeForceLast", [] { return static_cast<FormWindow*>(gayrem); }, "Edit24", "1.5", "BitBtn1",
+        FailingEntry{"BrakeForceLast", [] { return static_cast<FormWindow*>(gayrem); }, "Edit24", "1.5", "BitBtn1",
             "'1.5' is not a valid floating point value."},
-        FailingEntry {"LifetimeSpeed", [] { return static_cast<FormWindow*>(umurrem); }, "ComboBox1", "70,5", "Button1",
+        FailingEntry{"LifetimeSpeed", [] { return static_cast<FormWindow*>(umurrem); }, "ComboBox1", "70,5", "Button1",
             "'70,5' is not a valid integer value."}),
     [](const auto& info) { return std::string(info.param.name); });
 

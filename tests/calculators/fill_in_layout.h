@@ -12,10 +12,9 @@ namespace loco {
 // Where the characters of a conclusion text lie, in the coordinates of the
 // box's parent, where the fill-in fields lie too. Box is a QTextEdit or a
 // QPlainTextEdit.
-template <typename Box>
-class ConclusionLayout {
+template <typename Box> class ConclusionLayout {
 public:
-    explicit ConclusionLayout(Box* box) : box_(box) {}
+    explicit ConclusionLayout(Box* box) : box_(box) { }
 
     // The words that the field follows: its line's text before the run of
     // blanks that holds the whole field, or an empty text when no run does.
@@ -44,8 +43,7 @@ public:
 private:
     // Calls back with every run of blanks and every run of other characters
     // of each line, and the rectangle that the run takes.
-    template <typename Callback>
-    void forEachRun(Callback callback) const
+    template <typename Callback> void forEachRun(Callback callback) const
     {
         const QPoint origin = box_->viewport()->mapTo(box_->parentWidget(), QPoint(0, 0));
         for (QTextBlock block = box_->document()->begin(); block.isValid(); block = block.next()) {
@@ -59,7 +57,7 @@ private:
                 const QRect start = cursorRect(block, from);
                 const QRect end = cursorRect(block, to);
                 callback(block, from, to, blank,
-                         QRect(QPoint(start.left(), start.top()), QPoint(end.left(), start.bottom())).translated(origin));
+                    QRect(QPoint(start.left(), start.top()), QPoint(end.left(), start.bottom())).translated(origin));
                 from = to;
             }
         }

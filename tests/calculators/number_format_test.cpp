@@ -1,7 +1,6 @@
 #include "calculators/core/number_format.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace loco {
@@ -20,8 +19,8 @@ TEST(NumberFormat, RoundsHalfAwayFromZeroOnTheShortestDecimal)
         {"Whole", 1813.7690746597823, Pattern::Whole, ',', "1814"},
         {"PointSeparator", 2634, Pattern::TwoDecimals, '.', "2634.00"},
         {"ExactEighth", 0.125, Pattern::TwoDecimals, ',', "0,13"},
-        {"BinaryBelowHalf", 2.675, Pattern::TwoDecimals, ',', "2,68"},
-        {"WholeHalf", 2.5, Pattern::Whole, ',', "3"}, {"NegativeHalf", -2.5, Pattern::Whole, ',', "-3"},
+        {"BinaryBelowHalf", 2.675, Pattern::TwoDecimals, ',', "2,68"}, {"WholeHalf", 2.5, Pattern::Whole, ',', "3"},
+        {"NegativeHalf", -2.5, Pattern::Whole, ',', "-3"},
         {"JustBelowHalf", 0.49999999999999994, Pattern::Whole, ',', "0"},
         {"Negative", -12.5, Pattern::TwoDecimals, ',', "-12,50"},
         {"HalfAtFirstDroppedPlace", 5e-9, Pattern::EightDecimals, ',', "0,00000001"},

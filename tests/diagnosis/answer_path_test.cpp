@@ -42,10 +42,10 @@ TEST_P(AnswerPathTest, RecordsOnlyTheAnswersThatMovedTheDialogue)
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, AnswerPathTest,
-    testing::Values(PathCase {"NextQuestionsAndConclusion",
+    testing::Values(PathCase{"NextQuestionsAndConclusion",
                         {{"Q1", Answer::Tidak, "Q2", 1}, {"Q2", Answer::Ya, "lihat hasil diagnosa ", 2}}, {"Q1", "Q2"}},
-        PathCase {"AnswerWithoutOutcome", {{"Q1", Answer::Tidak, "Q2", 1}, {"Q2", Answer::Ya, "Q2", 2}}, {"Q1"}},
-        PathCase {"PromptAfterUlangi", {{"silahkan pilih", Answer::Ya, "silahkan pilih", 1}}, {}}),
+        PathCase{"AnswerWithoutOutcome", {{"Q1", Answer::Tidak, "Q2", 1}, {"Q2", Answer::Ya, "Q2", 2}}, {"Q1"}},
+        PathCase{"PromptAfterUlangi", {{"silahkan pilih", Answer::Ya, "silahkan pilih", 1}}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnswerPath, TakesBackTheLastAnswerFirstAndNothingAtTheFirstQuestion)

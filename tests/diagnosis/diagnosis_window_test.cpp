@@ -61,26 +61,45 @@ protected:
     }
 
     // One letter a step: 0-5 choose a system, M "Mulai", Y "YA", T "TIDAK",
-// B Backspace, y and t the keys Y and T,
+    // B Backspace, y and t the keys Y and T,
     // U "Ulangi", I "Info ku", S "Selesai", O reopen from the main menu.
     void play(const std::string& script)
     {
         for (const char step : script) {
             switch (step) {
-            case 'M': click(button("BitBtn8")); break;
-            case 'Y': click(button("BITBTN1")); break;
-            case 'T': click(button("BITBTN2")); break;
-            case 'U': click(button("BitBtn7")); break;
-            case 'I': click(button("BitBtn3")); break;
-            case 'S': click(button("BitBtn4")); break;
+            case 'M':
+                click(button("BitBtn8"));
+                break;
+            case 'Y':
+                click(button("BITBTN1"));
+                break;
+            case 'T':
+                click(button("BITBTN2"));
+                break;
+            case 'U':
+                click(button("BitBtn7"));
+                break;
+            case 'I':
+                click(button("BitBtn3"));
+                break;
+            case 'S':
+                click(button("BitBtn4"));
+                break;
             case 'O':
                 menu1->showModeless();
                 click(control(menu1, "SpeedButton4"));
                 break;
-            case 'B': pressKey(Qt::Key_Backspace); break;
-            case 'y': pressKey(Qt::Key_Y); break;
-            case 't': pressKey(Qt::Key_T); break;
-            default: choose(step - '0');
+            case 'B':
+                pressKey(Qt::Key_Backspace);
+                break;
+            case 'y':
+                pressKey(Qt::Key_Y);
+                break;
+            case 't':
+                pressKey(Qt::Key_T);
+                break;
+            default:
+                choose(step - '0');
             }
         }
     }
@@ -110,8 +129,8 @@ struct View {
 void PrintTo(const View& v, std::ostream* out)
 {
     *out << "[" << v.question.toStdString() << "] system " << v.system << (v.systemsEnabled ? " enabled" : " disabled")
-         << " mulai " << v.mulaiShown << " ulangi " << v.ulangiShown << " answers " << v.answersEnabled
-         << " results " << v.resultsShown << "/" << v.resultLines;
+         << " mulai " << v.mulaiShown << " ulangi " << v.ulangiShown << " answers " << v.answersEnabled << " results "
+         << v.resultsShown << "/" << v.resultLines;
 }
 
 struct Transition {
@@ -131,14 +150,11 @@ protected:
     View view()
     {
         QWidget* form = diagno->content();
-        return View{question(),
-                    systems()->itemIndex(),
-                    systems()->isEnabled(),
-                    button("BitBtn8")->isVisibleTo(form) && button("BitBtn8")->isEnabled(),
-                    button("BitBtn7")->isVisibleTo(form) && button("BitBtn7")->isEnabled(),
-                    button("BITBTN1")->isEnabled() && button("BITBTN2")->isEnabled(),
-                    results()->isVisibleTo(form),
-                    results()->lineCount()};
+        return View{question(), systems()->itemIndex(), systems()->isEnabled(),
+            button("BitBtn8")->isVisibleTo(form) && button("BitBtn8")->isEnabled(),
+            button("BitBtn7")->isVisibleTo(form) && button("BitBtn7")->isEnabled(),
+            button("BITBTN1")->isEnabled() && button("BITBTN2")->isEnabled(), results()->isVisibleTo(form),
+            results()->lineCount()};
     }
 };
 
@@ -151,10 +167,8 @@ TEST_P(DialogueStates, Reach)
     EXPECT_EQ(button("BITBTN1")->isEnabled(), button("BITBTN2")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Transitions, DialogueStates,
-    testing::Values(
-        Transition{"Start", "", {kStartPrompt, -1, true, false, true, false, false, 0}},
+INSTANTIATE_TEST_SUITE_P(Transitions, DialogueStates,
+    testing::Values(Transition{"Start", "", {kStartPrompt, -1, true, false, true, false, false, 0}},
         Transition{"SystemChosen", "3", {kChosenPrompt, 3, true, true, true, false, false, 0}},
         Transition{"Questioning", "0M", {E1, 0, false, false, true, true, false, 0}},
         Transition{"NextQuestion", "0MT", {E22, 0, false, false, true, true, false, 0}},
@@ -164,10 +178,12 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"MulaiStartsTheSystemSelectedLast", "31M", {C1, 1, false, false, true, true, false, 0}},
         Transition{"UlangiAtStart", "U", {kResetPrompt, -1, true, false, true, false, false, 0}},
         Transition{"UlangiWithSystemChosen", "2U", {kResetPrompt, -1, true, false, true, false, false, 0}},
-        Transition{"UlangiMidDialogueKeepsAnswersEnabled", "0MTU", {kResetPrompt, -1, true, false, true, true, false, 0}},
+        Transition{
+            "UlangiMidDialogueKeepsAnswersEnabled", "0MTU", {kResetPrompt, -1, true, false, true, true, false, 0}},
         Transition{"AnswersAfterResetDoNothing", "0MTUYTY", {kResetPrompt, -1, true, false, true, true, false, 0}},
         Transition{"ChoosingAfterResetDisablesAnswers", "0MTU4", {kChosenPrompt, 4, true, true, true, false, false, 0}},
-        Transition{"UlangiAfterConclusionHidesResults", "0MYYU", {kResetPrompt, -1, true, false, true, false, false, 4}},
+        Transition{
+            "UlangiAfterConclusionHidesResults", "0MYYU", {kResetPrompt, -1, true, false, true, false, false, 4}},
         Transition{"ChoosingClearsResults", "0MYYU5", {kChosenPrompt, 5, true, true, true, false, false, 0}},
         Transition{"SameSystemAgainAfterConclusion", "0MYYU0M", {E1, 0, false, false, true, true, false, 0}},
         Transition{"InfoKuAtStart", "I", {kStartPrompt, -1, true, false, true, false, false, 0}},
@@ -203,10 +219,10 @@ TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
     pressKey(Qt::Key_S, Qt::ControlModifier);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     EXPECT_EQ(report.proposedNames, QStringList{QStringLiteral("diagnosa-bahan-bakar-%1.pdf").arg(today)});
-    expectInOrder(report.text(), QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"),
-                                             "1. " + F1 + " TIDAK", "2. " + F2 + " TIDAK", "3. " + F3 + " YA",
-                                             QStringLiteral("Kesimpulan")}
-                                     + results()->lines());
+    expectInOrder(report.text(),
+        QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"), "1. " + F1 + " TIDAK",
+            "2. " + F2 + " TIDAK", "3. " + F3 + " YA", QStringLiteral("Kesimpulan")}
+            + results()->lines());
 }
 
 TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)
@@ -226,15 +242,12 @@ TEST_F(DiagnosisWindowTest, StartsWithItsDefinedTexts)
 {
     EXPECT_EQ(questionBox()->lines(), QStringList{kStartPrompt});
     EXPECT_EQ(control<MemoBox>(diagno, "Memo2")->lines(),
-              (QStringList{"   ", "   Pendiagnosisan kerusakan ini adalah untuk ",
-                           "   mengetahui letak dari kerusakan dari gejala",
-                           "   gejala yang ditimbulkan oleh motor pengerak ",
-                           "   diesel dan Rem. Pencarian kerusakan ini di",
-                           "   klasifikasikan atau dikelompokan kedalam ",
-                           "   lima sistim pada mesin dan satu sistem pada Rem.",
-                           "   Tujuannya untuk pengklasifikasian gejala tersebut ",
-                           "   adalah untuk memudahkan dan mempercepat ",
-                           "   pencarian letak kerusakan pada lokomotif "}));
+        (QStringList{"   ", "   Pendiagnosisan kerusakan ini adalah untuk ",
+            "   mengetahui letak dari kerusakan dari gejala", "   gejala yang ditimbulkan oleh motor pengerak ",
+            "   diesel dan Rem. Pencarian kerusakan ini di", "   klasifikasikan atau dikelompokan kedalam ",
+            "   lima sistim pada mesin dan satu sistem pada Rem.",
+            "   Tujuannya untuk pengklasifikasian gejala tersebut ", "   adalah untuk memudahkan dan mempercepat ",
+            "   pencarian letak kerusakan pada lokomotif "}));
     // The item index selects the knowledge base, so the captions must follow its order.
     QStringList captions;
     for (const std::string_view caption : loco::kSystemCaptions)
@@ -257,7 +270,7 @@ void PrintTo(const KnownConclusion& c, std::ostream* out)
     *out << c.name;
 }
 
-class KnownConclusions : public DiagnosisWindowTest, public testing::WithParamInterface<KnownConclusion> {};
+class KnownConclusions : public DiagnosisWindowTest, public testing::WithParamInterface<KnownConclusion> { };
 
 TEST_P(KnownConclusions, AreWrittenIntoTheResults)
 {
@@ -270,24 +283,24 @@ TEST_P(KnownConclusions, AreWrittenIntoTheResults)
         EXPECT_EQ(results()->lineFontSize(i), c.pointSize) << "line " << i;
 }
 
-const QString EH1 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak mau hidup pada sistem "
-                                   "penggerak mesin diesel lokomotif disebabkan oleh :");
+const QString EH1
+    = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak mau hidup pada sistem "
+                     "penggerak mesin diesel lokomotif disebabkan oleh :");
 const QString EH10 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan kinerja mesin tidak normal "
                                     "sehingga terjadinya Denotasi  pada sistem penggerak mesin diesel lokomotif "
                                     "disebabkan oleh :");
-const QString XH1 = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin mengeluarkan asap berwarna "
-                                   "putih atau titam atau putih kehitam-hitaman pada mesin diesel  disebabkan oleh :");
+const QString XH1
+    = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin mengeluarkan asap berwarna "
+                     "putih atau titam atau putih kehitam-hitaman pada mesin diesel  disebabkan oleh :");
 const QString BN1 = QStringLiteral("Maaf gangguan belum terdefinisi/belum dapat dikenali, Kemungkinan gangguan atau "
                                    "kerusakan bukan pada sistem rem lokomotif.");
 
-INSTANTIATE_TEST_SUITE_P(
-    ByHand, KnownConclusions,
-    testing::Values(
-        KnownConclusion{"E2Battery", 0, "YY", {kResultsTitle, "", EH1, " baterai lemah"}, 12},
+INSTANTIATE_TEST_SUITE_P(ByHand, KnownConclusions,
+    testing::Values(KnownConclusion{"E2Battery", 0, "YY", {kResultsTitle, "", EH1, " baterai lemah"}, 12},
         KnownConclusion{"E63SmallerType", 0, "TTYTYY", {kResultsTitle, "", EH10, " Kerusakan pada governor"}, 10},
         KnownConclusion{"BN1AfterSixteenTidak", 5, std::string(16, 'T'), {kResultsTitle, "", BN1}, 12},
         KnownConclusion{"X15Ya", 4, "Y" + std::string(13, 'T') + "Y",
-                        {kResultsTitle, "", XH1, "terdapatnya air dalam bahan bakar"}, 12}),
+            {kResultsTitle, "", XH1, "terdapatnya air dalam bahan bakar"}, 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every way through a system's dialogue: from the start question, each answer
@@ -299,7 +312,7 @@ struct Ending {
 };
 
 void collectEndings(const loco::KnowledgeSet& set, int system, std::string_view question, std::string& answers,
-                    std::vector<Ending>& endings)
+    std::vector<Ending>& endings)
 {
     if (answers.size() > 300) {
         ADD_FAILURE() << "no end after " << answers;
@@ -340,7 +353,7 @@ Written written(const loco::Step& step)
     return w;
 }
 
-class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInterface<int> {};
+class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInterface<int> { };
 
 TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
 {
@@ -383,7 +396,7 @@ TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
 const char* const kSystemNames[] = {"EngineDrive", "Cooling", "Lubrication", "Fuel", "Exhaust", "Brakes"};
 
 INSTANTIATE_TEST_SUITE_P(Systems, EveryDialogue, testing::Range(0, int(loco::kSystemCount)),
-                         [](const auto& info) { return std::string(kSystemNames[info.param]); });
+    [](const auto& info) { return std::string(kSystemNames[info.param]); });
 
 } // namespace
 } // namespace loco

@@ -3,7 +3,6 @@
 #include "tests/diagnosis/step_text.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -42,7 +41,7 @@ void PrintTo(const Press& row, std::ostream* out)
     *out << row.name;
 }
 
-class Answering : public testing::TestWithParam<Press> {};
+class Answering : public testing::TestWithParam<Press> { };
 
 TEST_P(Answering, GivesWhatTheWindowMustDo)
 {
@@ -54,13 +53,11 @@ TEST_P(Answering, GivesWhatTheWindowMustDo)
 constexpr int kCooling = static_cast<int>(System::Cooling);
 constexpr int kLubrication = static_cast<int>(System::Lubrication);
 
-INSTANTIATE_TEST_SUITE_P(
-    Presses, Answering,
-    testing::Values(
-        Press{"SharedTextInFirstSystem", kCooling, "APAKAH SAMA", Answer::Ya,
-              "conclusion 12pt [cooling heading] [cooling cause]"},
+INSTANTIATE_TEST_SUITE_P(Presses, Answering,
+    testing::Values(Press{"SharedTextInFirstSystem", kCooling, "APAKAH SAMA", Answer::Ya,
+                        "conclusion 12pt [cooling heading] [cooling cause]"},
         Press{"SharedTextInSecondSystem", kLubrication, "APAKAH SAMA", Answer::Ya,
-              "conclusion 10pt [lubrication heading] [lubrication cause]"},
+            "conclusion 10pt [lubrication heading] [lubrication cause]"},
         Press{"NextQuestionOnly", kCooling, "APAKAH SAMA", Answer::Tidak, "next [APAKAH C2 ]"},
         Press{"ClosingText", kCooling, "APAKAH C2 ", Answer::Tidak, "closing [cooling closing]"},
         Press{"AnswerWithoutOutcome", kCooling, "APAKAH C2 ", Answer::Ya, "nothing"},

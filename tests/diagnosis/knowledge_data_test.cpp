@@ -2,7 +2,6 @@
 #include "tests/diagnosis/step_text.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -43,8 +42,8 @@ TEST_P(EachSystem, HasItsStartQuestionAndCounts)
 
 // Every sequence of answers from the start question must end in a conclusion
 // or closing text without meeting a question twice. Counts the ends reached.
-void walk(const loco::KnowledgeBase& base, std::string_view question, std::vector<std::string_view>& path,
-          std::size_t& ends)
+void walk(
+    const loco::KnowledgeBase& base, std::string_view question, std::vector<std::string_view>& path, std::size_t& ends)
 {
     for (const std::string_view seen : path)
         ASSERT_NE(seen, question) << "loop back to " << question;
@@ -73,19 +72,17 @@ TEST_P(EachSystem, EveryAnswerSequenceEnds)
     EXPECT_GT(ends, GetParam().questions);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Systems, EachSystem,
+INSTANTIATE_TEST_SUITE_P(Systems, EachSystem,
     testing::Values(SystemData{"EngineDrive", System::EngineDrive, "APAKAH MESIN TIDAK MAU HIDUP", 107, 16, 9},
-                    SystemData{"Cooling", System::Cooling, "APAKAH AIR PENDINGIN BERKURANG", 67, 7, 8},
-                    SystemData{"Lubrication", System::Lubrication,
-                               "APAKAH OLI BOROS ATAU PEMAKAIAN OLI PELUMAS BERLEBIHAN", 29, 3, 4},
-                    SystemData{"Fuel", System::Fuel,
-                               "APAKAH NOZEL MACET/RUSAK KARENA SAMBUNGAN TUAS LING TIDAK LURUS ATAU TERDAPATNYA "
-                               "KOTORAN PADA SAMBUNGAN",
-                               13, 1, 1},
-                    SystemData{"Exhaust", System::Exhaust, "APAKAH MESIN MENGELUARKAN ASAP BERWARNA HITAM ATAU PUTIH",
-                               22, 4, 3},
-                    SystemData{"Brakes", System::Brakes, "APAKAH TERDENGAR BUNYI SESUATU PADA RODA", 16, 16, 1}),
+        SystemData{"Cooling", System::Cooling, "APAKAH AIR PENDINGIN BERKURANG", 67, 7, 8},
+        SystemData{
+            "Lubrication", System::Lubrication, "APAKAH OLI BOROS ATAU PEMAKAIAN OLI PELUMAS BERLEBIHAN", 29, 3, 4},
+        SystemData{"Fuel", System::Fuel,
+            "APAKAH NOZEL MACET/RUSAK KARENA SAMBUNGAN TUAS LING TIDAK LURUS ATAU TERDAPATNYA "
+            "KOTORAN PADA SAMBUNGAN",
+            13, 1, 1},
+        SystemData{"Exhaust", System::Exhaust, "APAKAH MESIN MENGELUARKAN ASAP BERWARNA HITAM ATAU PUTIH", 22, 4, 3},
+        SystemData{"Brakes", System::Brakes, "APAKAH TERDENGAR BUNYI SESUATU PADA RODA", 16, 16, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

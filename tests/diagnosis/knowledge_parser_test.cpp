@@ -3,7 +3,6 @@
 #include "toolkit/core/error.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -13,19 +12,19 @@ namespace {
 // Labels are used before they are defined, and texts carry the blanks that
 // the real data has at either end.
 const std::string kSample = "# comment\n"
-                           "\n"
-                           "start\tQ1\n"
-                           "question\tQ1\tFIRST \n"
-                           "ya\tH1\t cause with blanks  \n"
-                           "tidak\tQ2\n"
-                           "question\tQ2\tSECOND\n"
-                           "ya\tH1\t \t10\n"
-                           "tidak\tN2\n"
-                           "question\tQ3\tTHIRD \"QUOTED\" <>0.3 mm\n"
-                           "tidak\tN1\n"
-                           "heading\tH1\tHeading  text :\n"
-                           "closing\tN1\tonly line\n"
-                           "closing\tN2\tline one\tline two \n";
+                            "\n"
+                            "start\tQ1\n"
+                            "question\tQ1\tFIRST \n"
+                            "ya\tH1\t cause with blanks  \n"
+                            "tidak\tQ2\n"
+                            "question\tQ2\tSECOND\n"
+                            "ya\tH1\t \t10\n"
+                            "tidak\tN2\n"
+                            "question\tQ3\tTHIRD \"QUOTED\" <>0.3 mm\n"
+                            "tidak\tN1\n"
+                            "heading\tH1\tHeading  text :\n"
+                            "closing\tN1\tonly line\n"
+                            "closing\tN2\tline one\tline two \n";
 
 std::string withCrLf(const std::string& text)
 {
@@ -38,7 +37,7 @@ std::string withCrLf(const std::string& text)
     return result;
 }
 
-class ParserFormat : public testing::TestWithParam<bool> {};
+class ParserFormat : public testing::TestWithParam<bool> { };
 
 TEST_P(ParserFormat, KeepsEveryCharacterOfTheTexts)
 {
@@ -55,8 +54,8 @@ TEST_P(ParserFormat, KeepsEveryCharacterOfTheTexts)
     EXPECT_EQ(stepText(base.answer("THIRD \"QUOTED\" <>0.3 mm", Answer::Ya)), "nothing");
 }
 
-INSTANTIATE_TEST_SUITE_P(LineEnds, ParserFormat, testing::Bool(),
-                         [](const auto& info) { return info.param ? "CrLf" : "Lf"; });
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, ParserFormat, testing::Bool(), [](const auto& info) { return info.param ? "CrLf" : "Lf"; });
 
 TEST(Parser, AcceptsALastLineWithoutLineEnd)
 {
@@ -81,7 +80,7 @@ void PrintTo(const BrokenInput& row, std::ostream* out)
     *out << row.name;
 }
 
-class ParserErrors : public testing::TestWithParam<BrokenInput> {};
+class ParserErrors : public testing::TestWithParam<BrokenInput> { };
 
 TEST_P(ParserErrors, NameTheFileAndLine)
 {
@@ -95,36 +94,34 @@ TEST_P(ParserErrors, NameTheFileAndLine)
 
 const std::string kHead = "start\tQ1\nquestion\tQ1\tA\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParserErrors,
-    testing::Values(
-        BrokenInput{"Empty", "", "rem.txt:1: there is no \"start\" line"},
+INSTANTIATE_TEST_SUITE_P(Rows, ParserErrors,
+    testing::Values(BrokenInput{"Empty", "", "rem.txt:1: there is no \"start\" line"},
         BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt:1: there is no \"start\" line"},
         BrokenInput{"UnknownRecord", kHead + "\nqestion\tQ2\tB\n", "rem.txt:4: unknown record \"qestion\""},
         BrokenInput{"SecondStart", kHead + "start\tQ1\n", "rem.txt:3: second \"start\" line"},
-        BrokenInput{"QuestionWithoutText", "start\tQ1\nquestion\tQ1\n",
-                    "rem.txt:2: expected question<TAB>row<TAB>text"},
+        BrokenInput{
+            "QuestionWithoutText", "start\tQ1\nquestion\tQ1\n", "rem.txt:2: expected question<TAB>row<TAB>text"},
         BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt:2: empty question text"},
         BrokenInput{"ClosingOfThreeLines", "closing\tN1\ta\tb\tc\n",
-                    "rem.txt:1: expected closing<TAB>label<TAB>line[<TAB>line]"},
+            "rem.txt:1: expected closing<TAB>label<TAB>line[<TAB>line]"},
         BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt:2: \"ya\" does not follow a question"},
         BrokenInput{"OutcomeAfterAHeading", kHead + "heading\tH1\tx\ntidak\tQ1\n",
-                    "rem.txt:4: \"tidak\" does not follow a question"},
+            "rem.txt:4: \"tidak\" does not follow a question"},
         BrokenInput{"SecondYa", kHead + "ya\tN1\n# between\nya\tN2\n", "rem.txt:5: second \"ya\" for Q1"},
         BrokenInput{"OutcomeWithoutTarget", kHead + "tidak\n",
-                    "rem.txt:3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
+            "rem.txt:3: expected ya|tidak<TAB>target or ya|tidak<TAB>heading<TAB>cause[<TAB>size]"},
         BrokenInput{"SizeNotANumber", kHead + "ya\tH1\tcause\t10pt\n",
-                    "rem.txt:3: type size \"10pt\" is not a whole number of points from 1 to 72"},
+            "rem.txt:3: type size \"10pt\" is not a whole number of points from 1 to 72"},
         BrokenInput{"RowLabelTwice", kHead + "question\tQ1\tB\n", "rem.txt:3: label Q1 is defined twice"},
         BrokenInput{"ClosingNamedLikeARow", kHead + "closing\tQ1\tx\n", "rem.txt:3: label Q1 is defined twice"},
         BrokenInput{"BlanksAfterRecordName", kHead + "question Q2 B\n",
-                    "rem.txt:3: fields must be separated by a TAB, found blanks after \"question\""},
+            "rem.txt:3: fields must be separated by a TAB, found blanks after \"question\""},
         BrokenInput{"BlanksBeforeATab", kHead + "tidak  \tQ1\n", "rem.txt:3: record \"tidak  \" ends with blanks"},
         BrokenInput{"BlanksAfterLabel", kHead + "ya\tH1  sebab\n",
-                    "rem.txt:3: fields must be separated by a TAB, found blanks after \"H1\""},
+            "rem.txt:3: fields must be separated by a TAB, found blanks after \"H1\""},
         BrokenInput{"LabelStartsWithBlank", "start\t Q1\n", "rem.txt:1: label \" Q1\" starts with a blank"},
         BrokenInput{"SingleByteCodePage", kHead + "question\tQ2\tB\xE9\n",
-                    "rem.txt:3: text is not valid UTF-8: byte 0xE9 at offset 36"}),
+            "rem.txt:3: text is not valid UTF-8: byte 0xE9 at offset 36"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

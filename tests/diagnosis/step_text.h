@@ -12,14 +12,11 @@ inline std::string stepText(const Step& step)
 {
     struct Visitor {
         std::string operator()(std::monostate) const { return "nothing"; }
-        std::string operator()(const NextQuestion& next) const
-        {
-            return "next [" + std::string(next.text) + "]";
-        }
+        std::string operator()(const NextQuestion& next) const { return "next [" + std::string(next.text) + "]"; }
         std::string operator()(const Conclusion& c) const
         {
             return "conclusion " + std::to_string(c.pointSize) + "pt [" + std::string(c.heading) + "] ["
-                   + std::string(c.cause) + "]";
+                + std::string(c.cause) + "]";
         }
         std::string operator()(const ClosingText& closing) const
         {

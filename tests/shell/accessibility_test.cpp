@@ -75,7 +75,7 @@ TEST_F(AccessibilityTest, ThePasswordBoxIsNamedAndNeverTellsWhatWasTyped)
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
     EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Password"));
     EXPECT_TRUE(iface->state().passwordEdit);
-    QStringList told {iface->text(QAccessible::Value), iface->text(QAccessible::Description)};
+    QStringList told{iface->text(QAccessible::Value), iface->text(QAccessible::Description)};
     if (QAccessibleTextInterface* text = iface->textInterface())
         told << text->text(0, text->characterCount());
     for (const QString& t : told)
@@ -137,10 +137,10 @@ TEST_P(AccessibleActionTest, RunsTheHandlerOfAClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, AccessibleActionTest,
-    testing::Values(ActionCase {"LoginAboutMePicture", []() -> FormWindow* { return awal_menu; }, "Image3", "info"},
-        ActionCase {"LoginHelpLabel", []() -> FormWindow* { return awal_menu; }, "Label3", "RichEdit1"},
-        ActionCase {"DiagnosisSystemItem", []() -> FormWindow* { return diagno; }, "RadioGroup1_item2", "BitBtn8"},
-        ActionCase {"LifetimeCheckBox", []() -> FormWindow* { return umurrem; }, "CheckBox2", "gayrem"}),
+    testing::Values(ActionCase{"LoginAboutMePicture", []() -> FormWindow* { return awal_menu; }, "Image3", "info"},
+        ActionCase{"LoginHelpLabel", []() -> FormWindow* { return awal_menu; }, "Label3", "RichEdit1"},
+        ActionCase{"DiagnosisSystemItem", []() -> FormWindow* { return diagno; }, "RadioGroup1_item2", "BitBtn8"},
+        ActionCase{"LifetimeCheckBox", []() -> FormWindow* { return umurrem; }, "CheckBox2", "gayrem"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace loco {
@@ -96,8 +95,8 @@ TEST(BuiltinData, NamesAMissingFile)
 {
     const DataCopy copy;
     ASSERT_TRUE(QFile::remove(copy.path(QStringLiteral("tutorials/data/tuneup/26.txt"))));
-    EXPECT_EQ(loadError(copy.root()),
-              kHeadline + "tutorials/data/tuneup/26.txt: cannot be read: No such file or directory");
+    EXPECT_EQ(
+        loadError(copy.root()), kHeadline + "tutorials/data/tuneup/26.txt: cannot be read: No such file or directory");
 }
 
 } // namespace

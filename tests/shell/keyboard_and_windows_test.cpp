@@ -64,7 +64,7 @@ TEST_F(KeyboardTest, TabWalksTheEngineWindowInReadingOrderAndTheFocusComesBackWh
     menu1->resize(1032, 776); // the whole menu in view, as after enlarging its window
     clickOnScreen(control(menu1, "SpeedButton7"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(DM));
-    QStringList visited {focusName()};
+    QStringList visited{focusName()};
     for (int i = 0; i < 10; ++i) {
         pressKey(Qt::Key_Tab);
         visited << focusName();

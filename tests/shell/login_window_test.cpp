@@ -1,6 +1,6 @@
 #include "shell/UAWAL_MENU1.h"
-#include "shell/Umenu1.h"
 #include "shell/Uinfo.h"
+#include "shell/Umenu1.h"
 #include "shell/window_refs.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/rich_text_box.h"
@@ -29,7 +29,7 @@ struct PasswordCase {
     bool accepted;
 };
 
-class PasswordTest : public LoginWindowTest, public testing::WithParamInterface<PasswordCase> {};
+class PasswordTest : public LoginWindowTest, public testing::WithParamInterface<PasswordCase> { };
 
 TEST_P(PasswordTest, OpensTheMenuOnlyForAnAcceptedSpellingAndAlwaysClearsTheBox)
 {
@@ -39,19 +39,13 @@ TEST_P(PasswordTest, OpensTheMenuOnlyForAnAcceptedSpellingAndAlwaysClearsTheBox)
     EXPECT_TRUE(awal_menu->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spellings, PasswordTest,
+INSTANTIATE_TEST_SUITE_P(Spellings, PasswordTest,
     testing::Values(PasswordCase{"SecondLetterUpper", "bOlt gerbong", true},
-                    PasswordCase{"ThirdLetterUpper", "boLt gerbong", true},
-                    PasswordCase{"FourthLetterUpper", "bolT gerbong", true},
-                    PasswordCase{"Empty", "", false},
-                    PasswordCase{"TrailingBlank", "bOlt gerbong ", false},
-                    PasswordCase{"LeadingBlank", " bOlt gerbong", false},
-                    PasswordCase{"AllLowerCase", "bolt gerbong", false},
-                    PasswordCase{"FirstLetterUpper", "Bolt gerbong", false},
-                    PasswordCase{"TwoLettersUpper", "bOLt gerbong", false},
-                    PasswordCase{"Prefix", "bOlt", false},
-                    PasswordCase{"NonAscii", "b\xC3\x96lt gerbong", false}),
+        PasswordCase{"ThirdLetterUpper", "boLt gerbong", true}, PasswordCase{"FourthLetterUpper", "bolT gerbong", true},
+        PasswordCase{"Empty", "", false}, PasswordCase{"TrailingBlank", "bOlt gerbong ", false},
+        PasswordCase{"LeadingBlank", " bOlt gerbong", false}, PasswordCase{"AllLowerCase", "bolt gerbong", false},
+        PasswordCase{"FirstLetterUpper", "Bolt gerbong", false}, PasswordCase{"TwoLettersUpper", "bOLt gerbong", false},
+        PasswordCase{"Prefix", "bOlt", false}, PasswordCase{"NonAscii", "b\xC3\x96lt gerbong", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoginWindowTest, RefusesAVeryLongPasswordByClearingTheBox)

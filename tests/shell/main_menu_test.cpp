@@ -3,8 +3,8 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Umenu1.h"
-#include "shell/window_registry.h"
 #include "shell/window_refs.h"
+#include "shell/window_registry.h"
 #include "tests/support/windows_fixture.h"
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
@@ -20,7 +20,7 @@ struct MenuEntry {
     const char* windowName;
 };
 
-class MenuButtonTest : public WindowsTest, public testing::WithParamInterface<MenuEntry> {};
+class MenuButtonTest : public WindowsTest, public testing::WithParamInterface<MenuEntry> { };
 
 TEST_P(MenuButtonTest, OpensExactlyItsWindowAndBringsTheSameOneBack)
 {
@@ -38,16 +38,15 @@ TEST_P(MenuButtonTest, OpensExactlyItsWindowAndBringsTheSameOneBack)
     EXPECT_EQ(opened->pos(), QPoint(17, 23));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, MenuButtonTest,
+INSTANTIATE_TEST_SUITE_P(Entries, MenuButtonTest,
     testing::Values(MenuEntry{"SpeedButton4", []() -> FormWindow* { return diagno; }, "diagno"},
-                    MenuEntry{"SpeedButton3", []() -> FormWindow* { return PM; }, "PM"},
-                    MenuEntry{"SpeedButton2", []() -> FormWindow* { return TUNEUP; }, "TUNEUP"},
-                    MenuEntry{"SpeedButton6", []() -> FormWindow* { return umurrem; }, "umurrem"},
-                    MenuEntry{"SpeedButton7", []() -> FormWindow* { return DM; }, "DM"}),
+        MenuEntry{"SpeedButton3", []() -> FormWindow* { return PM; }, "PM"},
+        MenuEntry{"SpeedButton2", []() -> FormWindow* { return TUNEUP; }, "TUNEUP"},
+        MenuEntry{"SpeedButton6", []() -> FormWindow* { return umurrem; }, "umurrem"},
+        MenuEntry{"SpeedButton7", []() -> FormWindow* { return DM; }, "DM"}),
     [](const auto& info) { return std::string(info.param.windowName); });
 
-class MainMenuTest : public WindowsTest {};
+class MainMenuTest : public WindowsTest { };
 
 TEST_F(MainMenuTest, ClosingTheMenuByItsFrameOnlyHidesIt)
 {

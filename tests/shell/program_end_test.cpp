@@ -1,11 +1,12 @@
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Umenu1.h"
-#include "shell/window_registry.h"
 #include "shell/window_refs.h"
+#include "shell/window_registry.h"
 #include "tests/support/windows_fixture.h"
 
 #include <QApplication>
 #include <QTimer>
+
 #include <functional>
 
 namespace loco {
@@ -16,7 +17,7 @@ struct EndCase {
     std::function<void()> act;
 };
 
-class ProgramEndTest : public WindowsTest, public testing::WithParamInterface<EndCase> {};
+class ProgramEndTest : public WindowsTest, public testing::WithParamInterface<EndCase> { };
 
 // Each way out ends the event loop with exit code 0, whatever else is open.
 TEST_P(ProgramEndTest, EndsTheEventLoopWithExitCodeZero)
@@ -35,14 +36,13 @@ TEST_P(ProgramEndTest, EndsTheEventLoopWithExitCodeZero)
     EXPECT_TRUE(ran);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ProgramEndTest,
+INSTANTIATE_TEST_SUITE_P(Ways, ProgramEndTest,
     testing::Values(EndCase{"LoginCloseMark", [] { click(control(awal_menu, "Image2")); }},
-                    EndCase{"LoginFrameClose", [] { awal_menu->close(); }},
-                    EndCase{"MenuClosePicture", [] { click(control(menu1, "Image2")); }}),
+        EndCase{"LoginFrameClose", [] { awal_menu->close(); }},
+        EndCase{"MenuClosePicture", [] { click(control(menu1, "Image2")); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class OtherWindowsTest : public WindowsTest {};
+class OtherWindowsTest : public WindowsTest { };
 
 TEST_F(OtherWindowsTest, ClosingAnyOtherWindowOnlyHidesIt)
 {

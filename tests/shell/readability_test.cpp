@@ -42,7 +42,7 @@ QColor paintedFace(const QImage& image, const QColor& text)
             bin.second = c.rgb();
         }
     }
-    std::pair<int, QRgb> best {0, 0};
+    std::pair<int, QRgb> best{0, 0};
     for (const auto& [key, bin] : bins)
         best = bin.first > best.first ? bin : best;
     return best.first ? QColor(best.second) : QColor(); // invalid: nothing but text
@@ -59,18 +59,18 @@ std::optional<Caption> captionOf(QWidget* w, QWidget* form)
     const QRect whole(w->mapTo(form, QPoint(0, 0)), w->size());
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().trimmed().isEmpty()) {
         const bool faced = qobject_cast<QPushButton*>(w) || qobject_cast<QToolButton*>(w);
-        return Caption {faced ? QPalette::ButtonText : QPalette::WindowText, whole};
+        return Caption{faced ? QPalette::ButtonText : QPalette::WindowText, whole};
     }
     if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().trimmed().isEmpty())
-        return Caption {QPalette::WindowText, whole};
+        return Caption{QPalette::WindowText, whole};
     if (auto* panel = qobject_cast<Panel*>(w); panel && !panel->caption().trimmed().isEmpty())
-        return Caption {QPalette::WindowText, whole};
+        return Caption{QPalette::WindowText, whole};
     if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->text().trimmed().isEmpty())
-        return Caption {QPalette::Text, whole};
+        return Caption{QPalette::Text, whole};
     if (auto* box = qobject_cast<QTextEdit*>(w); box && !box->toPlainText().trimmed().isEmpty())
-        return Caption {QPalette::Text, whole};
+        return Caption{QPalette::Text, whole};
     if (auto* memo = qobject_cast<QPlainTextEdit*>(w); memo && !memo->toPlainText().trimmed().isEmpty())
-        return Caption {QPalette::Text, whole};
+        return Caption{QPalette::Text, whole};
     if (auto* group = qobject_cast<QGroupBox*>(w); group && !group->title().trimmed().isEmpty()) {
         QStyleOptionGroupBox option;
         option.initFrom(group);
@@ -78,7 +78,7 @@ std::optional<Caption> captionOf(QWidget* w, QWidget* form)
         option.subControls = QStyle::SC_GroupBoxLabel;
         const QRect label
             = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
-        return Caption {QPalette::WindowText, label.translated(whole.topLeft())};
+        return Caption{QPalette::WindowText, label.translated(whole.topLeft())};
     }
     return std::nullopt;
 }

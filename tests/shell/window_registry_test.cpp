@@ -1,8 +1,8 @@
-#include "shell/Uinfo.h"
-#include "shell/window_registry.h"
-#include "shell/window_refs.h"
-#include "tests/support/windows_fixture.h"
 #include "shell/UAWAL_MENU1.h"
+#include "shell/Uinfo.h"
+#include "shell/window_refs.h"
+#include "shell/window_registry.h"
+#include "tests/support/windows_fixture.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,15 +10,15 @@
 namespace loco {
 namespace {
 
-class WindowRegistryTest : public WindowsTest {};
+class WindowRegistryTest : public WindowsTest { };
 
 TEST_F(WindowRegistryTest, CreatesTheTenWindowsOnceInTheirOrderWithTheLoginWindowFirst)
 {
     QStringList names;
     for (FormWindow* w : loco::windows())
         names << w->objectName();
-    EXPECT_EQ(names, (QStringList{"awal_menu", "info", "DIALOG1", "menu1", "DM", "gayrem", "PM", "TUNEUP",
-                                  "umurrem", "diagno"}));
+    EXPECT_EQ(names,
+        (QStringList{"awal_menu", "info", "DIALOG1", "menu1", "DM", "gayrem", "PM", "TUNEUP", "umurrem", "diagno"}));
     int mainWindows = 0;
     int topLevels = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -44,7 +44,7 @@ struct Caption {
     const char* caption;
 };
 
-class CaptionTest : public WindowsTest, public testing::WithParamInterface<Caption> {};
+class CaptionTest : public WindowsTest, public testing::WithParamInterface<Caption> { };
 
 TEST_P(CaptionTest, WindowCarriesItsCaption)
 {
@@ -59,13 +59,11 @@ TEST_P(CaptionTest, WindowCarriesItsCaption)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CaptionTest,
-                         testing::Values(Caption{"awal_menu", "awal_menu"}, Caption{"info", "informasi"},
-                                         Caption{"DIALOG1", "Dialog"}, Caption{"menu1", "menu1"},
-                                         Caption{"DM", "DM"}, Caption{"gayrem", "menghitung umur & gaya Rem"},
-                                         Caption{"PM", "PM"}, Caption{"TUNEUP", "s"},
-                                         Caption{"umurrem", "Menghitung Kampas & gaya Rem"},
-                                         Caption{"diagno", "diagno"}),
-                         [](const auto& info) { return std::string(info.param.window); });
+    testing::Values(Caption{"awal_menu", "awal_menu"}, Caption{"info", "informasi"}, Caption{"DIALOG1", "Dialog"},
+        Caption{"menu1", "menu1"}, Caption{"DM", "DM"}, Caption{"gayrem", "menghitung umur & gaya Rem"},
+        Caption{"PM", "PM"}, Caption{"TUNEUP", "s"}, Caption{"umurrem", "Menghitung Kampas & gaya Rem"},
+        Caption{"diagno", "diagno"}),
+    [](const auto& info) { return std::string(info.param.window); });
 
 TEST_F(WindowRegistryTest, AboutWindowIsAFixedDialogCentredOnTheScreen)
 {

@@ -1,9 +1,8 @@
 #include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 
 // Tests of the built-in data read it as the program does: once, up front.
 int main(int argc, char* argv[])

@@ -39,7 +39,7 @@ QString SavedReport::path() const
 
 QString SavedReport::text(Order order) const
 {
-    QStringList arguments {path(), QStringLiteral("-")};
+    QStringList arguments{path(), QStringLiteral("-")};
     if (order == Order::Physical)
         arguments.prepend(QStringLiteral("-layout"));
     return run(QStringLiteral("pdftotext"), arguments).simplified();

@@ -1,13 +1,14 @@
+#include "toolkit/core/error.h"
 #include "toolkit/definition.h"
 #include "toolkit/fonts.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/rich_text_box.h"
-#include "toolkit/core/error.h"
 
 #include <QFontInfo>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace loco {
@@ -22,7 +23,10 @@ protected:
         group.resize(200, 120);
         group.show();
     }
-    void clickItem(int i) { QTest::mouseClick(group.button(i), Qt::LeftButton, {}, QPoint(6, group.button(i)->height() / 2)); }
+    void clickItem(int i)
+    {
+        QTest::mouseClick(group.button(i), Qt::LeftButton, {}, QPoint(6, group.button(i)->height() / 2));
+    }
 
     RadioGroup group;
 };
@@ -111,7 +115,7 @@ struct FaceCase {
     const char* installed;
 };
 
-class FontSubstituteTest : public testing::TestWithParam<FaceCase> {};
+class FontSubstituteTest : public testing::TestWithParam<FaceCase> { };
 
 // Catches a missing font package: the stand-in must really be installed.
 TEST_P(FontSubstituteTest, EveryNamedFaceResolvesToItsInstalledStandIn)
@@ -126,19 +130,16 @@ TEST_P(FontSubstituteTest, EveryNamedFaceResolvesToItsInstalledStandIn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, FontSubstituteTest,
-                         testing::Values(FaceCase{"Westminster", "Liberation Sans Narrow"}, FaceCase{"Arial Black", "Liberation Sans"},
-                                         FaceCase{"Arial Narrow", "Liberation Sans Narrow"},
-                                         FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Chiller", "Z003"},
-                                         FaceCase{"Comic Sans MS", "Comic Neue"},
-                                         FaceCase{"Bookman Old Style", "URW Bookman"},
-                                         FaceCase{"Footlight MT Light", "Liberation Serif"},
-                                         FaceCase{"Times New Roman", "Liberation Serif"},
-                                         FaceCase{"MS Sans Serif", "Liberation Sans"}),
-                         [](const auto& info) {
-                             std::string n = info.param.face;
-                             std::erase(n, ' ');
-                             return n;
-                         });
+    testing::Values(FaceCase{"Westminster", "Liberation Sans Narrow"}, FaceCase{"Arial Black", "Liberation Sans"},
+        FaceCase{"Arial Narrow", "Liberation Sans Narrow"}, FaceCase{"Arial", "Liberation Sans"},
+        FaceCase{"Chiller", "Z003"}, FaceCase{"Comic Sans MS", "Comic Neue"},
+        FaceCase{"Bookman Old Style", "URW Bookman"}, FaceCase{"Footlight MT Light", "Liberation Serif"},
+        FaceCase{"Times New Roman", "Liberation Serif"}, FaceCase{"MS Sans Serif", "Liberation Sans"}),
+    [](const auto& info) {
+        std::string n = info.param.face;
+        std::erase(n, ' ');
+        return n;
+    });
 
 TEST(Definition, ColoursAndFontsApplyToTheControlAndItsChildren)
 {

@@ -32,12 +32,12 @@ TEST_P(ErrorBoxTextTest, AppendsAFullStopOnlyAfterCharactersSortingAfterIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, ErrorBoxTextTest,
-    testing::Values(FullStopCase {"FullStop", "Done.", "Done."}, FullStopCase {"Blank", "Done ", "Done "},
-        FullStopCase {"Comma", "Done,", "Done,"}, FullStopCase {"Hyphen", "Done-", "Done-"},
-        FullStopCase {"Exclamation", "Done!", "Done!"}, FullStopCase {"Quote", "'12x'", "'12x'"},
-        FullStopCase {"Letter", "Floating point overflow", "Floating point overflow."},
-        FullStopCase {"Digit", "JPEG error #42", "JPEG error #42."}, FullStopCase {"Slash", "a/", "a/."},
-        FullStopCase {"Empty", "", ""}),
+    testing::Values(FullStopCase{"FullStop", "Done.", "Done."}, FullStopCase{"Blank", "Done ", "Done "},
+        FullStopCase{"Comma", "Done,", "Done,"}, FullStopCase{"Hyphen", "Done-", "Done-"},
+        FullStopCase{"Exclamation", "Done!", "Done!"}, FullStopCase{"Quote", "'12x'", "'12x'"},
+        FullStopCase{"Letter", "Floating point overflow", "Floating point overflow."},
+        FullStopCase{"Digit", "JPEG error #42", "JPEG error #42."}, FullStopCase{"Slash", "a/", "a/."},
+        FullStopCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A pasted entry quoted in a message: the box keeps the start, the end with
@@ -105,7 +105,7 @@ TEST(HandlerGuard, ShowsTheErrorUnderTheProgramTitleAndKeepsProcessingEvents)
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
 
     EXPECT_EQ(window.calls, 2);
-    EXPECT_EQ(recorder.texts, (QStringList {"Floating point division by zero.", "Floating point division by zero."}));
+    EXPECT_EQ(recorder.texts, (QStringList{"Floating point division by zero.", "Floating point division by zero."}));
     EXPECT_EQ(recorder.captions.value(0), QCoreApplication::applicationName());
 }
 
@@ -118,7 +118,7 @@ TEST(HandlerGuard, CatchesEveryStandardException)
     loco::connectHandler(&button, &Panel::clicked, &window, &Window::failingOther);
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
     // A closing bracket sorts before the full stop, so none is appended.
-    EXPECT_EQ(recorder.texts, QStringList {"List index out of bounds (3)"});
+    EXPECT_EQ(recorder.texts, QStringList{"List index out of bounds (3)"});
 }
 
 TEST(HandlerGuard, ErrorsInQueuedHandlersNeverReachTheEventLoop)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+
 #include <gtest/gtest.h>
 
 namespace loco {

@@ -37,11 +37,11 @@ TEST_P(ProposedFileNameTest, IsPlainAsciiWordsAndTheDate)
 }
 
 INSTANTIATE_TEST_SUITE_P(Stems, ProposedFileNameTest,
-    testing::Values(FileNameCase {"Words", "diagnosa bahan bakar", "diagnosa-bahan-bakar-2026-12-07.pdf"},
-        FileNameCase {
+    testing::Values(FileNameCase{"Words", "diagnosa bahan bakar", "diagnosa-bahan-bakar-2026-12-07.pdf"},
+        FileNameCase{
             "Punctuation", "perawatan  Pompa (fuel pump), No.3 ", "perawatan-pompa-fuel-pump-no-3-2026-12-07.pdf"},
-        FileNameCase {"Accents", "tune-up Régulateur ½\"", "tune-up-regulateur-1-2-2026-12-07.pdf"},
-        FileNameCase {"Nothing", "", "2026-12-07.pdf"}),
+        FileNameCase{"Accents", "tune-up Régulateur ½\"", "tune-up-regulateur-1-2-2026-12-07.pdf"},
+        FileNameCase{"Nothing", "", "2026-12-07.pdf"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A window with one text box and one disabled one, whose report is a
@@ -57,8 +57,8 @@ protected:
         disabled->setEnabled(false);
         window.resize(200, 100);
         new ReportCommands(&window, [] {
-            Report report {QStringLiteral("Judul laporan"), QStringLiteral("Pokok"), QStringLiteral("laporan uji"), {}};
-            ReportSection section {QStringLiteral("Bagian"),
+            Report report{QStringLiteral("Judul laporan"), QStringLiteral("Pokok"), QStringLiteral("laporan uji"), {}};
+            ReportSection section{QStringLiteral("Bagian"),
                 {{QStringLiteral("Diameter"), QStringLiteral("22,86"), QStringLiteral("cm")}}, {}, {}};
             for (int i = 1; i <= 150; ++i)
                 section.lines << QStringLiteral("baris %1").arg(i);
@@ -79,7 +79,7 @@ TEST_F(ReportCommandsTest, CtrlSSavesAPdfOfA4PagesUnderTheProposedName)
     SavedReport saved;
     pressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(saved.proposedNames,
-        QStringList {QStringLiteral("laporan-uji-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))});
+        QStringList{QStringLiteral("laporan-uji-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))});
     expectInOrder(saved.text(),
         {QStringLiteral("Judul laporan Pokok Dibuat dengan lokomotif pada"),
             QStringLiteral("Bagian Diameter 22,86 cm baris 1 baris 2"), QStringLiteral("baris 150"),
@@ -122,7 +122,7 @@ TEST_F(ReportCommandsTest, AFileThatCannotBeCreatedGivesTheErrorBoxAndKeepsTheOl
     const SaveFileNameAsker asker = setSaveFileNameAsker([&missing](QWidget*, const QString&) { return missing; });
     pressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(errors.texts,
-        QStringList {QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(missing)});
+        QStringList{QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(missing)});
 
     // A folder where the file should be: the save fails before anything is replaced.
     QFile old(saved.path());
@@ -139,7 +139,7 @@ TEST_F(ReportCommandsTest, AFileThatCannotBeCreatedGivesTheErrorBoxAndKeepsTheOl
 
 TEST_F(ReportCommandsTest, TextBoxesKeepTheirOwnMenuAndTheBackgroundHasTheCommands)
 {
-    const QStringList commands {QStringLiteral("Cetak laporan…"), QStringLiteral("Simpan laporan sebagai PDF…")};
+    const QStringList commands{QStringLiteral("Cetak laporan…"), QStringLiteral("Simpan laporan sebagai PDF…")};
     QMenu* menu = contextMenuAt(box);
     ASSERT_NE(menu, nullptr);
     const QStringList texts = menuTexts(menu);

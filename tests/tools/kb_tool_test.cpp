@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <set>
 #include <string>
@@ -62,11 +61,11 @@ private:
 
 // Q1 -> Q2 -> Q3; H1 with two causes; YA of Q3 leads nowhere.
 const std::string kSmall = "start\tQ1\n"
-                          "heading\tH1\th\n"
-                          "closing\tN1\tn\tm\n"
-                          "question\tQ1\tA\nya\tH1\tc\ntidak\tQ2\n"
-                          "question\tQ2\tB\nya\tH1\td\ntidak\tQ3\n"
-                          "question\tQ3\tC\ntidak\tN1\n";
+                           "heading\tH1\th\n"
+                           "closing\tN1\tn\tm\n"
+                           "question\tQ1\tA\nya\tH1\tc\ntidak\tQ2\n"
+                           "question\tQ2\tB\nya\tH1\td\ntidak\tQ3\n"
+                           "question\tQ3\tC\ntidak\tN1\n";
 
 struct CheckCase {
     const char* name;
@@ -81,7 +80,7 @@ void PrintTo(const CheckCase& row, std::ostream* out)
     *out << row.name;
 }
 
-class Check : public KnowledgeFiles, public testing::WithParamInterface<CheckCase> {};
+class Check : public KnowledgeFiles, public testing::WithParamInterface<CheckCase> { };
 
 TEST_P(Check, ExitsAndReportsAsCompilersDo)
 {
@@ -93,35 +92,19 @@ TEST_P(Check, ExitsAndReportsAsCompilersDo)
     EXPECT_EQ(result.err, QString::fromStdString(GetParam().err).replace(QStringLiteral("FILE"), file).toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Check,
+INSTANTIATE_TEST_SUITE_P(Rows, Check,
     testing::Values(
         CheckCase{"Clean", {"check", "FILE"}, "start\tQ1\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 0, ""},
-        CheckCase{"WarningsOnly",
-                  {"check", "FILE"},
-                  kSmall,
-                  0,
-                  "FILE:10: warning: Q3 YA leads nowhere: the question has no \"ya\" line\n"},
-        CheckCase{"Errors",
-                  {"check", "FILE"},
-                  "start\tQ1\nquestion Q1\tA\n",
-                  1,
-                  "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"},
-        CheckCase{"ErrorsStopPaths",
-                  {"paths", "FILE"},
-                  "start\tQ2\nquestion\tQ1\tA\n",
-                  1,
-                  "FILE:1: error: start: there is no question Q2\n"},
-        CheckCase{"UnknownCommand",
-                  {"chek"},
-                  "",
-                  2,
-                  "lokomotif-kb: unknown command \"chek\"; 'lokomotif-kb --help' lists the commands\n"},
-        CheckCase{"UnreadableFile",
-                  {"check", "FILE", "FILE.missing"},
-                  kSmall,
-                  2,
-                  "lokomotif-kb: Cannot open file \"FILE.missing\". No such file or directory\n"},
+        CheckCase{"WarningsOnly", {"check", "FILE"}, kSmall, 0,
+            "FILE:10: warning: Q3 YA leads nowhere: the question has no \"ya\" line\n"},
+        CheckCase{"Errors", {"check", "FILE"}, "start\tQ1\nquestion Q1\tA\n", 1,
+            "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"},
+        CheckCase{"ErrorsStopPaths", {"paths", "FILE"}, "start\tQ2\nquestion\tQ1\tA\n", 1,
+            "FILE:1: error: start: there is no question Q2\n"},
+        CheckCase{"UnknownCommand", {"chek"}, "", 2,
+            "lokomotif-kb: unknown command \"chek\"; 'lokomotif-kb --help' lists the commands\n"},
+        CheckCase{"UnreadableFile", {"check", "FILE", "FILE.missing"}, kSmall, 2,
+            "lokomotif-kb: Cannot open file \"FILE.missing\". No such file or directory\n"},
         CheckCase{"GraphWithoutOutput", {"graph", "FILE"}, kSmall, 2, "lokomotif-kb: graph needs -o OUT\n"},
         CheckCase{"HelpOfACommand", {"paths", "--help"}, "", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -131,17 +114,18 @@ TEST_F(KnowledgeFiles, PathsListsEveryEnding)
     const Finished result = kb({QStringLiteral("paths"), write(QStringLiteral("k.txt"), kSmall)});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
-              "Y\tH1\th\tc\n"
-              "TY\tH1\th\td\n"
-              "TTY\t-\t(no outcome: the answer changes nothing)\n"
-              "TTT\tN1\tn\tm\n"
-              "4 endings\n");
+        "Y\tH1\th\tc\n"
+        "TY\tH1\th\td\n"
+        "TTY\t-\t(no outcome: the answer changes nothing)\n"
+        "TTT\tN1\tn\tm\n"
+        "4 endings\n");
 }
 
 TEST_F(KnowledgeFiles, GraphHasANodePerQuestionConclusionAndClosing)
 {
     const QString svg = path(QStringLiteral("k.svg"));
-    const Finished drawn = kb({QStringLiteral("graph"), write(QStringLiteral("k.txt"), kSmall), QStringLiteral("-o"), svg});
+    const Finished drawn
+        = kb({QStringLiteral("graph"), write(QStringLiteral("k.txt"), kSmall), QStringLiteral("-o"), svg});
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -19,8 +19,8 @@
 #include <QTest>
 
 #include <cstdio>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace loco {
 namespace {
@@ -145,9 +145,12 @@ struct ChoiceRow {
     int type;
     const char* prompt;
 };
-void PrintTo(const ChoiceRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ChoiceRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
-class ChoosingAType : public MaintenanceWindowTest, public testing::WithParamInterface<ChoiceRow> {};
+class ChoosingAType : public MaintenanceWindowTest, public testing::WithParamInterface<ChoiceRow> { };
 
 TEST_P(ChoosingAType, AsksForProsesAndLocksTheOtherChoices)
 {
@@ -163,10 +166,9 @@ TEST_P(ChoosingAType, AsksForProsesAndLocksTheOtherChoices)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, ChoosingAType,
-                         testing::Values(ChoiceRow{"first", 1, "tekan tombol proses"},
-                                         ChoiceRow{"next_to_last", 29, "tekan tombol proses"},
-                                         ChoiceRow{"last_asks_longer", 30, "tekan tombol proses untuk memulai perawatan"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(ChoiceRow{"first", 1, "tekan tombol proses"}, ChoiceRow{"next_to_last", 29, "tekan tombol proses"},
+        ChoiceRow{"last_asks_longer", 30, "tekan tombol proses untuk memulai perawatan"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MaintenanceWindowTest, EveryTypeShowsItsOwnProcedureAndPicture)
 {
@@ -292,10 +294,13 @@ TEST_F(MaintenanceWindowTest, PicturesAreReadAgainEachTime)
 struct BrokenPictureRow {
     const char* name;
     const char* fixture; // copied as gbm_3,4.jpg; nullptr: no file
-    bool folder;         // whether the maintenance folder exists
-    int jpegError;       // 0: the file cannot be opened
+    bool folder; // whether the maintenance folder exists
+    int jpegError; // 0: the file cannot be opened
 };
-void PrintTo(const BrokenPictureRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const BrokenPictureRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class BrokenPicture : public MaintenanceWindowTest, public testing::WithParamInterface<BrokenPictureRow> {
 protected:
@@ -308,7 +313,7 @@ protected:
         }
         if (GetParam().fixture) {
             EXPECT_TRUE(QFile::copy(QStringLiteral(LOKO_JPEG_FIXTURES "/") + GetParam().fixture,
-                                    root + kMaintenanceFolder + "gbm_3,4.jpg"));
+                root + kMaintenanceFolder + "gbm_3,4.jpg"));
         }
         return root;
     }
@@ -349,11 +354,11 @@ TEST_P(BrokenPicture, ProsesShowsTheProcedureThenReportsAndKeepsThePicture)
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, BrokenPicture,
-                         testing::Values(BrokenPictureRow{"missing_folder", nullptr, false, 0},
-                                         BrokenPictureRow{"missing_file", nullptr, true, 0},
-                                         BrokenPictureRow{"not_a_jpeg", "not_jpeg.png", true, JERR_NO_SOI},
-                                         BrokenPictureRow{"truncated_jpeg", "truncated.jpg", true, JWRN_JPEG_EOF}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(BrokenPictureRow{"missing_folder", nullptr, false, 0},
+        BrokenPictureRow{"missing_file", nullptr, true, 0},
+        BrokenPictureRow{"not_a_jpeg", "not_jpeg.png", true, JERR_NO_SOI},
+        BrokenPictureRow{"truncated_jpeg", "truncated.jpg", true, JWRN_JPEG_EOF}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MaintenanceWindowTest, UlangiWithoutTheResetPictureStillResetsTheWindow)
 {
@@ -366,8 +371,8 @@ TEST_F(MaintenanceWindowTest, UlangiWithoutTheResetPictureStillResetsTheWindow)
     ErrorRecorder errors;
     click(ulangi());
     EXPECT_EQ(errors.texts,
-              QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.")
-                              .arg(drive.path() + "/D/delpi_hasil/ker3.jpg")});
+        QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                        .arg(drive.path() + "/D/delpi_hasil/ker3.jpg")});
     expectIdleAfterUlangi();
     EXPECT_EQ(pictureBox()->image(), shown);
 }

@@ -21,8 +21,8 @@
 #include <QTest>
 
 #include <cstdio>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 #include <ostream>
 
 // Readable failure messages for text comparisons.
@@ -36,8 +36,8 @@ namespace {
 
 const QString kPressProses = QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. "
                                             "jika tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
-const QStringList kCreationPrompt{QStringLiteral("Silahkan pilih dahulu jenis "),
-                                  QStringLiteral("komponen yang akan di tune-up")};
+const QStringList kCreationPrompt{
+    QStringLiteral("Silahkan pilih dahulu jenis "), QStringLiteral("komponen yang akan di tune-up")};
 
 constexpr int kValve = 1, kGovernor = 2, kInjector = 3;
 
@@ -118,8 +118,9 @@ TEST_F(TuneupWindowTest, StartsWithTheIntroductionAndProsesOnlyHidesIt)
     const QStringList lines = intro()->lines();
     ASSERT_EQ(lines.size(), 18);
     EXPECT_EQ(lines[0], QStringLiteral("       "));
-    EXPECT_EQ(lines[1], QStringLiteral("        Pada setiap mesin yang telah diperbaiki atau dipakai, akan dilakukan "
-                                       "proses tune-up untuk "));
+    EXPECT_EQ(lines[1],
+        QStringLiteral("        Pada setiap mesin yang telah diperbaiki atau dipakai, akan dilakukan "
+                       "proses tune-up untuk "));
     EXPECT_EQ(lines[15], QStringLiteral("mempermudah"));
 
     // Nothing can be selected before a component button is pressed.
@@ -139,13 +140,16 @@ struct ComponentCase {
     const char* name;
     int button;
     const char* buttons; // enabled component buttons afterwards
-    const char* groups;  // enabled radio groups afterwards
+    const char* groups; // enabled radio groups afterwards
     const char* prompt;
     int group; // where an item is then picked
 };
-void PrintTo(const ComponentCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ComponentCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class ComponentTest : public TuneupWindowTest, public testing::WithParamInterface<ComponentCase> {};
+class ComponentTest : public TuneupWindowTest, public testing::WithParamInterface<ComponentCase> { };
 
 TEST_P(ComponentTest, EnablesItsGroupsUntilUlangiResetsEverything)
 {
@@ -168,23 +172,23 @@ TEST_P(ComponentTest, EnablesItsGroupsUntilUlangiResetsEverything)
     EXPECT_EQ(enabled("BitBtn", 3), QStringLiteral("123"));
     EXPECT_EQ(enabled("RadioGroup", 7), QStringLiteral("-------"));
     EXPECT_EQ(selection(), QStringLiteral("-------"));
-    EXPECT_EQ(prompt()->lines(), QStringList{QStringLiteral("Silahkan pilih jenis komponen mesin yang akan ditune-up")});
+    EXPECT_EQ(
+        prompt()->lines(), QStringList{QStringLiteral("Silahkan pilih jenis komponen mesin yang akan ditune-up")});
     EXPECT_EQ(text()->lineCount(), 0);
     EXPECT_TRUE(intro()->isVisible());
     EXPECT_FALSE(picture()->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, ComponentTest,
-    testing::Values(
-        ComponentCase{"Valve", kValve, "1--", "1------", "Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)", 1},
+INSTANTIATE_TEST_SUITE_P(Buttons, ComponentTest,
+    testing::Values(ComponentCase{"Valve", kValve, "1--", "1------",
+                        "Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)", 1},
         ComponentCase{"Injector", kInjector, "--3", "-2-----",
-                      "Silahkan pilih jenis dari injektor yang akan disetel(tune-up)", 2},
+            "Silahkan pilih jenis dari injektor yang akan disetel(tune-up)", 2},
         ComponentCase{"Governor", kGovernor, "-2-", "--34567",
-                      "Silahkan pilih jenis dari governor yang akan disetel(tune-up)", 5}),
+            "Silahkan pilih jenis dari governor yang akan disetel(tune-up)", 5}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class GovernorGroupTest : public TuneupWindowTest, public testing::WithParamInterface<int> {};
+class GovernorGroupTest : public TuneupWindowTest, public testing::WithParamInterface<int> { };
 
 TEST_P(GovernorGroupTest, ChoosingAGroupLocksOutTheOtherFourUntilGovernorIsPressedAgain)
 {
@@ -210,7 +214,7 @@ TEST_P(GovernorGroupTest, ChoosingAGroupLocksOutTheOtherFourUntilGovernorIsPress
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, GovernorGroupTest, testing::Range(3, 8),
-                         [](const auto& info) { return "RadioGroup" + std::to_string(info.param); });
+    [](const auto& info) { return "RadioGroup" + std::to_string(info.param); });
 
 // The groups' items and the table must agree in order and number.
 TEST_F(TuneupWindowTest, EveryItemHasATutorialAndEveryTutorialAnItem)
@@ -223,7 +227,7 @@ TEST_F(TuneupWindowTest, EveryItemHasATutorialAndEveryTutorialAnItem)
     }
 }
 
-class TutorialTest : public TuneupWindowTest, public testing::WithParamInterface<int> {};
+class TutorialTest : public TuneupWindowTest, public testing::WithParamInterface<int> { };
 
 TEST_P(TutorialTest, ProsesWritesTheSelectedTutorialAndItsPicture)
 {
@@ -255,7 +259,7 @@ TEST_P(TutorialTest, ProsesWritesTheSelectedTutorialAndItsPicture)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTutorials, TutorialTest, testing::Range(1, loco::TuneupTable::kSize + 1),
-                         [](const auto& info) { return "Tutorial" + std::to_string(info.param); });
+    [](const auto& info) { return "Tutorial" + std::to_string(info.param); });
 
 TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)
 {
@@ -296,8 +300,8 @@ TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
     SavedReport saved;
     pressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(saved.proposedNames,
-        QStringList {QStringLiteral("tune-up-tutorial-tune-up-valve-mesin-dengan-2-valve-%1.pdf")
-                         .arg(QDate::currentDate().toString(Qt::ISODate))});
+        QStringList{QStringLiteral("tune-up-tutorial-tune-up-valve-mesin-dengan-2-valve-%1.pdf")
+                        .arg(QDate::currentDate().toString(Qt::ISODate))});
     const QSize full = QImageReader(loco::localPath(QString::fromStdString(*first.picture))).size();
     EXPECT_TRUE(saved.pictures().contains(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())))
         << saved.pictures().join(' ').toStdString();
@@ -316,7 +320,7 @@ TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
     proses();
     ASSERT_FALSE(picture()->image().isNull());
     pressKey(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saved.pictures(), QStringList {});
+    EXPECT_EQ(saved.pictures(), QStringList{});
     expectInOrder(saved.text(SavedReport::Order::Physical), tutorialLines(*bare));
 }
 
@@ -350,11 +354,14 @@ TEST_F(TuneupWindowTest, SelesaiHidesTheWindowAndTheMenuBringsItBackUnchanged)
 struct PictureFailure {
     const char* name;
     QByteArray fileBytes; // empty: no file at all
-    QString message;      // {path} stands for the file's local path
+    QString message; // {path} stands for the file's local path
 };
-void PrintTo(const PictureFailure& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PictureFailure& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class PictureFailureTest : public TuneupWindowTest, public testing::WithParamInterface<PictureFailure> {};
+class PictureFailureTest : public TuneupWindowTest, public testing::WithParamInterface<PictureFailure> { };
 
 TEST_P(PictureFailureTest, TextStandsThePictureStaysAndTheWindowGoesOn)
 {
@@ -399,12 +406,11 @@ TEST_P(PictureFailureTest, TextStandsThePictureStaysAndTheWindowGoesOn)
     EXPECT_EQ(picture()->image(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Causes, PictureFailureTest,
-    testing::Values(PictureFailure{"MissingFolder", {},
-                                   QStringLiteral("Cannot open file \"{path}\". No such file or directory.")},
-                    PictureFailure{"NotAJpeg", QByteArrayLiteral("GIF89a, not a photo"),
-                                   QStringLiteral("JPEG error #%1.").arg(JERR_NO_SOI)}),
+INSTANTIATE_TEST_SUITE_P(Causes, PictureFailureTest,
+    testing::Values(
+        PictureFailure{"MissingFolder", {}, QStringLiteral("Cannot open file \"{path}\". No such file or directory.")},
+        PictureFailure{
+            "NotAJpeg", QByteArrayLiteral("GIF89a, not a photo"), QStringLiteral("JPEG error #%1.").arg(JERR_NO_SOI)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -11,7 +11,7 @@ namespace loco {
 // the user reads in the error box.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::string& message) : std::runtime_error(message) {}
+    explicit Error(const std::string& message) : std::runtime_error(message) { }
 };
 
 // A fault in a data file, worded as compilers word theirs so that editors and

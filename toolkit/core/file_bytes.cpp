@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <system_error>
-
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace loco {

@@ -6,11 +6,10 @@
 #include <csetjmp>
 #include <cstdio> // jpeglib.h uses FILE without including it
 #include <cstring>
+#include <jerror.h>
+#include <jpeglib.h>
 #include <string>
 #include <utility>
-
-#include <jpeglib.h>
-#include <jerror.h>
 
 namespace loco {
 namespace {

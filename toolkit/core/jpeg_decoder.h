@@ -45,7 +45,7 @@ struct JpegLimits {
 // Throws loco::Error("JPEG error #N") on any failure, N being libjpeg's
 // message code. A libjpeg warning (corrupt or missing data) is a failure too:
 // a damaged picture is refused rather than shown partly grey.
-DecodedImage decodeJpeg(std::span<const std::uint8_t> data, int boxWidth = 0, int boxHeight = 0,
-                        const JpegLimits& limits = {});
+DecodedImage decodeJpeg(
+    std::span<const std::uint8_t> data, int boxWidth = 0, int boxHeight = 0, const JpegLimits& limits = {});
 
 } // namespace loco

@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::uint32_t pixel : image.pixels)
             if (pixel >> 24 != 0xff)
                 std::abort();
-    } catch (const loco::Error&) { }
+    } catch (const loco::Error&) {
+    }
     return 0;
 }

@@ -3,11 +3,10 @@
 #include "toolkit/core/error.h"
 #include "tools/kb/outline.h"
 
-#include <graphviz/cgraph.h>
-#include <graphviz/gvc.h>
-
 #include <cerrno>
 #include <cstdio>
+#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
 #include <memory>
 #include <system_error>
 #include <vector>
@@ -76,7 +75,7 @@ struct FileCloser {
 
 class GraphBuilder {
 public:
-    GraphBuilder(const KnowledgeBase& base, Agraph_t* graph) : base_(base), outline_(base), graph_(graph) {}
+    GraphBuilder(const KnowledgeBase& base, Agraph_t* graph) : base_(base), outline_(base), graph_(graph) { }
 
     void build()
     {
@@ -84,14 +83,13 @@ public:
         const std::vector<Question>& questions = base_.questions();
         questionNodes_.assign(questions.size(), nullptr);
         for (const std::size_t i : outline_.questionOrder())
-            questionNodes_[i] = node("q" + std::to_string(i), "box", "#ffffff",
-                                     questions[i].label + "\\n" + wrapped(questions[i].text));
+            questionNodes_[i] = node(
+                "q" + std::to_string(i), "box", "#ffffff", questions[i].label + "\\n" + wrapped(questions[i].text));
         for (std::size_t i = 0; i < outline_.conclusions().size(); ++i) {
             const Outline::Conclusion& conclusion = outline_.conclusions()[i];
             const Heading& heading = base_.headings()[conclusion.heading];
-            conclusionNodes_.push_back(
-                node("c" + std::to_string(i), "note", "#e4f1dc",
-                     heading.label + "\\n" + wrapped(heading.text) + "\\n\\n" + wrapped(conclusion.cause)));
+            conclusionNodes_.push_back(node("c" + std::to_string(i), "note", "#e4f1dc",
+                heading.label + "\\n" + wrapped(heading.text) + "\\n\\n" + wrapped(conclusion.cause)));
         }
         for (std::size_t i = 0; i < base_.closings().size(); ++i) {
             const Closing& closing = base_.closings()[i];

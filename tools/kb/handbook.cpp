@@ -229,7 +229,7 @@ void writeHandbook(const std::vector<HandbookSystem>& systems, const std::string
         painter.restore();
         painter.setFont(footerFont);
         painter.drawText(QRectF(0, page.height(), page.width(), footer), Qt::AlignCenter | Qt::AlignBottom,
-                         QStringLiteral("%1 \u2014 halaman %2 dari %3").arg(kBookTitle).arg(p + 1).arg(pageCount));
+            QStringLiteral("%1 \u2014 halaman %2 dari %3").arg(kBookTitle).arg(p + 1).arg(pageCount));
     }
     if (!painter.end())
         throw Error("cannot write \"" + outputPath + "\"");

@@ -90,14 +90,14 @@ as compilers do, one line each:
                             nowhere, a heading or closing text never used)
 Exit code 0 when no file has an error, 1 otherwise.
 )",
-     check, true, false, true},
+        check, true, false, true},
     {"paths", R"(usage: lokomotif-kb paths FILE
 
 Lists every answer sequence from the first question to its ending, one a line:
 the answers as Y (YA) and T (TIDAK), a TAB, the label of the ending and its
 texts; then the number of endings. A file with errors is reported instead.
 )",
-     paths, false, false, false},
+        paths, false, false, false},
     {"graph", R"(usage: lokomotif-kb graph FILE -o OUT.svg|OUT.pdf|OUT.png
 
 Draws the decision tree of one knowledge file, laid out by Graphviz: a box per
@@ -105,7 +105,7 @@ question, a note per distinct conclusion (heading and cause), an octagon per
 closing text, arrows labelled YA and TIDAK. Text is drawn at 10 pt or more and
 never scaled down, so large systems make large pictures.
 )",
-     graph, false, true, false},
+        graph, false, true, false},
     {"handbook", R"(usage: lokomotif-kb handbook [FILE...] -o OUT.pdf
 
 Writes the troubleshooting handbook for the workshop, in Indonesian, on A4:
@@ -114,7 +114,7 @@ TIDAK lead, the conclusions and the closing texts; a table of contents and
 page numbers. Uses Qt's fonts, on the offscreen platform unless
 QT_QPA_PLATFORM is set.
 )",
-     handbook, true, true, false},
+        handbook, true, true, false},
 };
 
 // Prints the findings of the files, warnings only for check; true when none
@@ -186,8 +186,7 @@ int run(int argc, char** argv)
     try {
         knowledge = loco::kb::readKnowledgeFiles(files);
     } catch (const loco::Error& error) {
-        return usageError(
-            std::string(error.what())
+        return usageError(std::string(error.what())
             + (shipped ? " (without FILE arguments the shipped files are read below the current folder)" : ""));
     }
     if (!report(knowledge, command->showsWarnings))

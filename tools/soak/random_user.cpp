@@ -60,7 +60,7 @@ bool isEnabled(const QWidget* widget)
 
 } // namespace
 
-RandomUser::RandomUser(std::uint64_t seed, TypedTexts texts) : random_(seed), texts_(std::move(texts)) {}
+RandomUser::RandomUser(std::uint64_t seed, TypedTexts texts) : random_(seed), texts_(std::move(texts)) { }
 
 int RandomUser::uniform(int low, int high)
 {
@@ -113,8 +113,8 @@ UserEvent RandomUser::clickSomewhere()
         const QList<QWidget*> controls = visibleOf<QWidget>(current_, isLive);
         if (!controls.isEmpty()) {
             QWidget* control = controls[uniform(0, int(controls.size()) - 1)];
-            const QPoint inside(uniform(0, std::max(0, control->width() - 1)),
-                                uniform(0, std::max(0, control->height() - 1)));
+            const QPoint inside(
+                uniform(0, std::max(0, control->width() - 1)), uniform(0, std::max(0, control->height() - 1)));
             const QPoint mapped = control->mapTo(current_, inside);
             if (area.contains(mapped))
                 point = mapped;
@@ -166,13 +166,13 @@ UserEvent RandomUser::typeOn()
     textLeft_.remove(0, keys.size());
     type(typingInto_, keys);
     return {qobject_cast<FormWindow*>(typingInto_->window()),
-            QStringLiteral("typed %1 characters into %2").arg(keys.size()).arg(nameOf(typingInto_))};
+        QStringLiteral("typed %1 characters into %2").arg(keys.size()).arg(nameOf(typingInto_))};
 }
 
 UserEvent RandomUser::pressKey()
 {
-    static constexpr std::array kKeys{Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape,
-                                     Qt::Key_Space, Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down};
+    static constexpr std::array kKeys{Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape,
+        Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
     const Qt::Key key = kKeys[uniform(0, int(kKeys.size()) - 1)];
     QWidget* focused = current_->focusWidget() ? current_->focusWidget() : current_;
     QTest::keyClick(focused, key);
@@ -235,8 +235,8 @@ UserEvent RandomUser::reopenWindow()
     FormWindow* window = hidden[uniform(0, int(hidden.size()) - 1)];
     const bool opened = openThroughButtons(window);
     return {window,
-            opened ? QStringLiteral("opened again through its buttons")
-                   : QStringLiteral("could not be opened through its buttons")};
+        opened ? QStringLiteral("opened again through its buttons")
+               : QStringLiteral("could not be opened through its buttons")};
 }
 
 } // namespace loco::soak

@@ -19,7 +19,6 @@
 #include <stop_token>
 #include <string>
 #include <thread>
-
 #include <unistd.h>
 
 #ifdef __SANITIZE_ADDRESS__
@@ -52,9 +51,8 @@ std::int64_t steadyNow()
 [[noreturn]] void printFailureAndAbort(const char* what)
 {
     std::fprintf(stderr, "FAILED: %s at event %llu; replay with --seed %llu --events %llu\n", what,
-                 static_cast<unsigned long long>(currentEvent.load()),
-                 static_cast<unsigned long long>(currentSeed.load()),
-                 static_cast<unsigned long long>(currentEvent.load()));
+        static_cast<unsigned long long>(currentEvent.load()), static_cast<unsigned long long>(currentSeed.load()),
+        static_cast<unsigned long long>(currentEvent.load()));
     std::abort();
 }
 
@@ -67,7 +65,8 @@ std::int64_t steadyNow()
             std::rethrow_exception(escaped);
         } catch (const std::exception& e) {
             message += std::string(": ") + e.what();
-        } catch (...) {}
+        } catch (...) {
+        }
     }
     printFailureAndAbort(message.c_str());
 }
@@ -76,8 +75,7 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 {
     if (type == QtFatalMsg)
         std::fprintf(stderr, "FAILED: Qt stopped the program at event %llu (seed %llu)\n",
-                     static_cast<unsigned long long>(currentEvent.load()),
-                     static_cast<unsigned long long>(currentSeed.load()));
+            static_cast<unsigned long long>(currentEvent.load()), static_cast<unsigned long long>(currentSeed.load()));
     previousMessageHandler(type, context, text);
 }
 

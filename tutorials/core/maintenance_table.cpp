@@ -8,8 +8,8 @@ namespace loco {
 MaintenanceTable::MaintenanceTable(const std::vector<SourceText>& files)
 {
     if (files.size() != kSize)
-        throw Error("maintenance table: expected " + std::to_string(kSize) + " entries, got "
-                    + std::to_string(files.size()));
+        throw Error(
+            "maintenance table: expected " + std::to_string(kSize) + " entries, got " + std::to_string(files.size()));
     entries_.reserve(files.size());
     for (const auto& source : files) {
         auto file = parseTutorialFile(source);

@@ -26,8 +26,8 @@ bool follows(RadioChoice previous, RadioChoice next)
 TuneupTable::TuneupTable(const std::vector<SourceText>& files)
 {
     if (files.size() != kSize)
-        throw Error("tune-up table: expected " + std::to_string(kSize) + " tutorials, got "
-                    + std::to_string(files.size()));
+        throw Error(
+            "tune-up table: expected " + std::to_string(kSize) + " tutorials, got " + std::to_string(files.size()));
     tutorials_.reserve(files.size());
     RadioChoice previous{0, 0};
     for (const auto& source : files) {
@@ -38,12 +38,12 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
         if (!file.select)
             throw dataError(source.name, file.separatorLine, "no \"select\"");
         if (file.select->group < 1 || file.select->group > kGroupCount)
-            throw dataError(source.name, file.selectLine,
-                            "group " + std::to_string(file.select->group) + " does not exist");
+            throw dataError(
+                source.name, file.selectLine, "group " + std::to_string(file.select->group) + " does not exist");
         if (!follows(previous, *file.select))
             throw dataError(source.name, file.selectLine,
-                            "selected by " + describe(*file.select) + ", expected the item after " + describe(previous)
-                                + " or item 0 of the next group");
+                "selected by " + describe(*file.select) + ", expected the item after " + describe(previous)
+                    + " or item 0 of the next group");
         if (file.lines.empty())
             throw dataError(source.name, file.separatorLine, "no text lines");
         previous = *file.select;
@@ -51,7 +51,7 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
     }
     if (previous.group != kGroupCount)
         throw Error("tune-up table: the last tutorial is in group " + std::to_string(previous.group) + ", expected "
-                    + std::to_string(kGroupCount));
+            + std::to_string(kGroupCount));
 }
 
 const TuneupTutorial& TuneupTable::at(int n) const
@@ -65,7 +65,7 @@ const TuneupTutorial* TuneupTable::find(int group, int item) const
 {
     const RadioChoice wanted{group, item};
     const auto it = std::lower_bound(tutorials_.begin(), tutorials_.end(), wanted,
-                                     [](const TuneupTutorial& t, RadioChoice c) { return t.choice < c; });
+        [](const TuneupTutorial& t, RadioChoice c) { return t.choice < c; });
     return it != tutorials_.end() && it->choice == wanted ? &*it : nullptr;
 }
 

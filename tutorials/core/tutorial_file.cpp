@@ -44,7 +44,7 @@ bool endsWithJpg(std::string_view path)
     constexpr std::string_view kExtension = ".jpg";
     return path.size() > kExtension.size()
         && std::equal(kExtension.begin(), kExtension.end(), path.end() - kExtension.size(),
-                      [](char e, char c) { return e == (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+            [](char e, char c) { return e == (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
 }
 
 // What is wrong with a picture path, or nothing. The windows map the drive
@@ -92,8 +92,8 @@ TutorialFile parseTutorialFile(const SourceText& source)
         throw dataError(source.name, fault->line, describe(*fault));
     const std::string_view text = withoutByteOrderMark(source.text);
     if (const auto cr = text.find('\r'); cr != std::string_view::npos)
-        throw dataError(source.name, lineOfOffset(text, cr),
-                        "carriage return found; lines must end with a line feed only");
+        throw dataError(
+            source.name, lineOfOffset(text, cr), "carriage return found; lines must end with a line feed only");
     if (text.empty() || text.back() != '\n')
         throw dataError(source.name, lineOfOffset(text, text.size()), "the last line does not end with a line feed");
 

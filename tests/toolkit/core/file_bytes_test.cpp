@@ -1,13 +1,11 @@
 #include "toolkit/core/error.h"
 #include "toolkit/core/file_bytes.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,9 +20,12 @@ struct FailureCase {
     std::uint64_t maxBytes;
     std::string reason;
 };
-void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class ReadFileBytesFailure : public ::testing::TestWithParam<FailureCase> {};
+class ReadFileBytesFailure : public ::testing::TestWithParam<FailureCase> { };
 
 TEST_P(ReadFileBytesFailure, ReportsPathAndSystemReason)
 {
@@ -37,14 +38,13 @@ TEST_P(ReadFileBytesFailure, ReportsPathAndSystemReason)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ReadFileBytesFailure,
+INSTANTIATE_TEST_SUITE_P(Files, ReadFileBytesFailure,
     ::testing::Values(FailureCase{"missing_file", kFixtures + "/no such picture.jpg", 1000, std::strerror(ENOENT)},
-                      FailureCase{"missing_folder", kFixtures + "/gone/gbm_1,2.jpg", 1000, std::strerror(ENOENT)},
-                      FailureCase{"directory", kFixtures, 1000, std::strerror(EISDIR)},
-                      FailureCase{"one_byte_over", kFixtures + "/quadrants_baseline.jpg", 817, std::strerror(EFBIG)},
-                      // Reading a device may have effects, and this one never ends.
-                      FailureCase{"device", "/dev/zero", 100000, "Not a regular file"}),
+        FailureCase{"missing_folder", kFixtures + "/gone/gbm_1,2.jpg", 1000, std::strerror(ENOENT)},
+        FailureCase{"directory", kFixtures, 1000, std::strerror(EISDIR)},
+        FailureCase{"one_byte_over", kFixtures + "/quadrants_baseline.jpg", 817, std::strerror(EFBIG)},
+        // Reading a device may have effects, and this one never ends.
+        FailureCase{"device", "/dev/zero", 100000, "Not a regular file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadFileBytes, ReadsWholeFileAtTheBound)

@@ -2,15 +2,13 @@
 #include "toolkit/core/file_bytes.h"
 #include "toolkit/core/jpeg_decoder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
+#include <jerror.h>
+#include <jpeglib.h>
 #include <string>
 #include <vector>
-
-#include <jpeglib.h>
-#include <jerror.h>
 
 namespace loco {
 namespace {
@@ -45,9 +43,12 @@ struct GoodCase {
     int height;
     std::vector<Sample> samples;
 };
-void PrintTo(const GoodCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const GoodCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class DecodeGood : public ::testing::TestWithParam<GoodCase> {};
+class DecodeGood : public ::testing::TestWithParam<GoodCase> { };
 
 TEST_P(DecodeGood, GivesSizeColoursAndOpaquePixels)
 {
@@ -66,18 +67,16 @@ TEST_P(DecodeGood, GivesSizeColoursAndOpaquePixels)
 
 const std::vector<Sample> kQuadrants = {{16, 12, kRed}, {48, 12, kGreen}, {16, 36, kBlue}, {48, 36, kWhite}};
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, DecodeGood,
-    ::testing::Values(
-        GoodCase{"baseline_subsampled", "quadrants_baseline.jpg", 0, 0, 64, 48, kQuadrants},
+INSTANTIATE_TEST_SUITE_P(Pictures, DecodeGood,
+    ::testing::Values(GoodCase{"baseline_subsampled", "quadrants_baseline.jpg", 0, 0, 64, 48, kQuadrants},
         GoodCase{"progressive", "quadrants_progressive.jpg", 0, 0, 64, 48, kQuadrants},
         GoodCase{"grayscale", "gray.jpg", 0, 0, 64, 48, {{16, 24, 0x282828}, {48, 24, 0xc8c8c8}}},
         GoodCase{"adobe_cmyk", "cmyk.jpg", 0, 0, 64, 48, {{16, 24, kRed}, {48, 24, kBlue}}},
         // Reduced decodes: the smallest of 1/8, 1/4, 1/2 that covers nine tenths of the box.
         GoodCase{"eighth_exactly_covers_box", "quadrants_baseline.jpg", 8, 6, 8, 6,
-                 {{1, 1, kRed}, {6, 1, kGreen}, {1, 4, kBlue}, {6, 4, kWhite}}},
+            {{1, 1, kRed}, {6, 1, kGreen}, {1, 4, kBlue}, {6, 4, kWhite}}},
         GoodCase{"quarter_for_wider_box", "quadrants_progressive.jpg", 10, 6, 16, 12,
-                 {{4, 3, kRed}, {12, 3, kGreen}, {4, 9, kBlue}, {12, 9, kWhite}}},
+            {{4, 3, kRed}, {12, 3, kGreen}, {4, 9, kBlue}, {12, 9, kWhite}}},
         GoodCase{"half_where_three_eighths_would_do", "quadrants_baseline.jpg", 20, 5, 32, 24, {}},
         GoodCase{"half_when_exactly_twice", "gray.jpg", 32, 24, 32, 24, {{8, 12, 0x282828}, {24, 12, 0xc8c8c8}}},
         GoodCase{"half_within_a_tenth_of_the_box", "quadrants_baseline.jpg", 35, 26, 32, 24, {}},
@@ -95,9 +94,12 @@ struct OutcomeCase {
     JpegLimits limits;
     int code; // 0: decodes
 };
-void PrintTo(const OutcomeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const OutcomeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class DecodeOutcome : public ::testing::TestWithParam<OutcomeCase> {};
+class DecodeOutcome : public ::testing::TestWithParam<OutcomeCase> { };
 
 TEST_P(DecodeOutcome, RefusesOrDecodesAsExpected)
 {
@@ -115,12 +117,9 @@ TEST_P(DecodeOutcome, RefusesOrDecodesAsExpected)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DecodeOutcome,
-    ::testing::Values(
-        OutcomeCase{"empty", "empty.jpg", {}, JERR_INPUT_EMPTY},
-        OutcomeCase{"random_bytes", "random.bin", {}, JERR_NO_SOI},
-        OutcomeCase{"png", "not_jpeg.png", {}, JERR_NO_SOI},
+INSTANTIATE_TEST_SUITE_P(Files, DecodeOutcome,
+    ::testing::Values(OutcomeCase{"empty", "empty.jpg", {}, JERR_INPUT_EMPTY},
+        OutcomeCase{"random_bytes", "random.bin", {}, JERR_NO_SOI}, OutcomeCase{"png", "not_jpeg.png", {}, JERR_NO_SOI},
         // Damage that libjpeg only warns about and would paint over with grey.
         OutcomeCase{"truncated", "truncated.jpg", {}, JWRN_JPEG_EOF},
         OutcomeCase{"marker_inside_scan", "marker_inside_scan.jpg", {}, JWRN_HIT_MARKER},
