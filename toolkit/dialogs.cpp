@@ -1,6 +1,6 @@
 #include "toolkit/dialogs.h"
 
-#include "toolkit/seam.h"
+#include "toolkit/core/seam.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "toolkit/error_box.h"
 
-#include "toolkit/seam.h"
+#include "toolkit/core/seam.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

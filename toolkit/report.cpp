@@ -1,16 +1,18 @@
 #include "toolkit/report.h"
 
 #include "toolkit/core/error.h"
+#include "toolkit/core/safe_file.h"
 #include "toolkit/jpeg_image.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -221,21 +223,18 @@ void paintReport(const Report& report, QPagedPaintDevice& device)
 
 void saveReportPdf(const Report& report, const QString& path)
 {
-    const auto cannotCreate = [&path](const QString& reason) {
-        return Error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason).toStdString());
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw cannotCreate(file.errorString());
+    // Made whole in memory first: the file is only written once it is complete.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(reportPageLayout());
         writer.setTitle(report.subject.isEmpty() ? report.title : report.title + QStringLiteral(": ") + report.subject);
         writer.setCreator(kProgramName);
         paintReport(report, writer);
     }
-    if (!file.commit())
-        throw cannotCreate(file.errorString());
+    writeFileSafely(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size()));
 }
 
 QString proposedFileName(const QString& stem, QDate date)

@@ -49,9 +49,9 @@ QPageLayout reportPageLayout();
 // when the device cannot be painted on.
 void paintReport(const Report& report, QPagedPaintDevice& device);
 
-// Writes the report as a PDF file. It is written to a temporary file that
-// replaces the target only when complete, so a failure leaves an existing
-// file as it was. Throws loco::Error ("Cannot create file ...") on failure.
+// Writes the report as a PDF file, made in memory and saved through
+// writeFileSafely: a failure leaves an existing file as it was. Throws
+// loco::Error ("Cannot create file ...") on failure.
 void saveReportPdf(const Report& report, const QString& path);
 
 // "<stem words as ASCII, lower case, joined by hyphens>-<yyyy-MM-dd>.pdf".
