@@ -20,13 +20,13 @@ PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/j
 PACKAGES := cmake ninja-build g++ make \
             qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
             libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
-            desktop-file-utils appstream \
+            desktop-file-utils appstream clang-format \
             fonts-liberation fonts-urw-base35 fonts-comic-neue $(PICTURE_PACKAGES)
 BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES := clang libclang-rt-dev
 DEB_PACKAGES := dpkg-dev file lintian
 
-.PHONY: all deps run test bench fuzz soak tour pictures install package clean
+.PHONY: all deps check run test bench fuzz soak tour pictures install package clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOKO_TESTS=OFF
@@ -48,8 +48,12 @@ run: all
 tour: all
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/lokomotif-tour $(TOUR_DIR)
 
-test: deps
-	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOKO_SANITIZE=ON
+# Scans only (debug leftovers, formatting): a few seconds, before any build.
+check: deps
+	@./tools/check-tree
+
+test: check
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOKO_SANITIZE=ON -DLOKO_WERROR=ON
 	cmake --build $(TEST_BUILD)
 	$(TEST_BUILD)/run-tests --output-on-failure -j2 --timeout 300
 

@@ -2,7 +2,6 @@
 
 #include "toolkit/radio_group.h"
 
-#include <QDebug>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -155,11 +154,6 @@ void applyReadingOrder(QWidget* root)
     QList<Element> elements;
     collect(root, root, elements);
     const QList<QWidget*> chain = ChainBuilder(elements).chain();
-    if (qEnvironmentVariableIsSet("DBG_ORDER"))
-        for (auto& e : elements)
-            qDebug() << e.widget->objectName() << e.rect << e.container
-                     << (visualContainer(e, elements) ? visualContainer(e, elements)->widget->objectName()
-                                                      : QString("-"));
     // The root stands in for the window, which cannot be named in a tab
     // order: the chain then starts where the window's own controls start.
     const Qt::FocusPolicy policy = root->focusPolicy();
@@ -167,20 +161,9 @@ void applyReadingOrder(QWidget* root)
     QWidget* previous = root;
     for (QWidget* w : chain) {
         QWidget::setTabOrder(previous, w);
-        if (qEnvironmentVariableIsSet("DBG_ORDER") && root->objectName() == "umurrem") {
-            QStringList r;
-            QWidget* x = root->window()->nextInFocusChain();
-            while (x != root->window()) {
-                if (x->focusPolicy() & Qt::TabFocus)
-                    r << x->objectName();
-                x = x->nextInFocusChain();
-            }
-            qDebug() << previous->objectName() << w->objectName() << "RING" << r.mid(r.size() - 6);
-        }
         previous = w;
     }
     root->setFocusPolicy(policy);
 }
 
 } // namespace loco
-// DBGTMP
