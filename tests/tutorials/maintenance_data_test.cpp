@@ -1,7 +1,9 @@
 #include "shell/builtin_data.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <regex>
 #include <set>
 
 namespace loco {
@@ -174,6 +176,49 @@ TEST(MaintenanceTable, TotalsAndDistinctPictures)
     }
     EXPECT_EQ(lines, 87u);
     EXPECT_EQ(pictures.size(), 27u);
+}
+
+// Checked apart from the loader: each figure of a task stands in its line as
+// a whole number, plain or grouped ("30000", "30.000", "14,484"); a km figure
+// the line lacks is its miles converted.
+TEST(MaintenanceTasks, FiguresStandInTheirLines)
+{
+    const auto stands = [](const std::string& line, int number) {
+        std::string spelling = std::to_string(number);
+        if (spelling.size() > 3)
+            spelling.insert(spelling.size() - 3, "[.,]?");
+        return std::regex_search(line, std::regex("(^|[^0-9])" + spelling + "([^0-9]|$)"));
+    };
+    for (const auto& [id, interval] : maintenanceTable().tasks()) {
+        const std::string& line = maintenanceTable().at(id.entry).lines.at(id.line - 1);
+        SCOPED_TRACE("entry " + std::to_string(id.entry) + " line " + std::to_string(id.line) + ": " + line);
+        EXPECT_TRUE(interval.hours || interval.km || interval.calendar);
+        EXPECT_TRUE(!interval.hours || stands(line, *interval.hours));
+        EXPECT_TRUE(!interval.miles || stands(line, *interval.miles));
+        EXPECT_TRUE(!interval.km || stands(line, *interval.km)
+            || (interval.miles && *interval.km == std::lround(*interval.miles * 1.609344)));
+        EXPECT_TRUE(!interval.calendar
+            || line.find(interval.calendar->unit == CalendarInterval::Unit::Day ? "setiap hari" : "setiap ")
+                != std::string::npos);
+    }
+}
+
+// A line that says "setiap" with a number or a calendar word states an
+// interval, so it is a task.
+TEST(MaintenanceTasks, EveryStatedIntervalIsATask)
+{
+    const std::regex statesInterval("setiap ([0-9]|hari|bulan|tahun|[a-z]+ bulan)");
+    const auto tasks = maintenanceTable().tasks();
+    for (int k = 1; k <= MaintenanceTable::kSize; ++k) {
+        const auto& lines = maintenanceTable().at(k).lines;
+        for (std::size_t n = 1; n <= lines.size(); ++n) {
+            if (!std::regex_search(lines[n - 1], statesInterval))
+                continue;
+            const TaskId id{k, n};
+            EXPECT_TRUE(std::any_of(tasks.begin(), tasks.end(), [&](const auto& t) { return t.id == id; }))
+                << "entry " << k << " line " << n << ": " << lines[n - 1];
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "tutorials/core/maintenance_table.h"
 #include "tutorials/core/tuneup_table.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -78,6 +79,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, RejectTable,
         TableCase{"maintenance_without_lines",
             [] { MaintenanceTable{withText(maintenanceFiles(), 29, "caption: c\ntitle: t\n---\n")}; },
             "m30:3: no procedure lines"},
+        TableCase{"maintenance_two_intervals_for_one_line",
+            [] {
+                MaintenanceTable{withText(maintenanceFiles(), 1,
+                    "caption: c\ntitle: t\ninterval: 1: hari\ninterval: 1: hari\n---\nsetiap hari\n")};
+            },
+            "m2:4: procedure line 1 has an interval already"},
         TableCase{"tuneup_one_file_short",
             [] {
                 auto files = tuneupFiles();
@@ -90,6 +97,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, RejectTable,
         TableCase{"tuneup_with_caption",
             [] { TuneupTable{withText(tuneupFiles(), 0, "caption: c\ntitle: t\nselect: 1 0\n---\nx\n")}; },
             "t1:1: \"caption\" belongs to maintenance entries only"},
+        TableCase{"tuneup_with_interval",
+            [] { TuneupTable{withText(tuneupFiles(), 0, "title: t\nselect: 1 0\ninterval: 1: hari\n---\nx\n")}; },
+            "t1:3: \"interval\" belongs to maintenance entries only"},
         TableCase{"tuneup_group_zero",
             [] { TuneupTable{withText(tuneupFiles(), 0, "title: t\nselect: 0 1\n---\nx\n")}; },
             "t1:2: group 0 does not exist"},
@@ -112,9 +122,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, RejectTable,
 
 TEST(MaintenanceTable, EntryKIsFileK)
 {
-    const MaintenanceTable table(maintenanceFiles());
+    const MaintenanceTable table(
+        withText(maintenanceFiles(), 2, "caption: c3\ntitle: t\ninterval: 2: 5 jam\n---\nx\nsetiap 5 jam\n"));
     EXPECT_EQ(table.at(1).caption, "c1");
     EXPECT_EQ(table.at(30).caption, "c30");
+    EXPECT_EQ(table.tasks(), (std::vector<MaintenanceTask>{{{3, 2}, {5, {}, {}, {}}}}));
+    const auto asNeeded = table.asNeeded();
+    EXPECT_EQ(asNeeded.size(), 29u);
+    EXPECT_EQ(std::count(asNeeded.begin(), asNeeded.end(), 3), 0);
     EXPECT_THROW(table.at(0), std::out_of_range);
     EXPECT_THROW(table.at(31), std::out_of_range);
 }

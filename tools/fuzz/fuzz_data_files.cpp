@@ -1,12 +1,14 @@
-// Arbitrary bytes as a knowledge file and as a tutorial file. Every failure
-// must be a loco::Error that names the file and one of its lines, and every
-// finding of the knowledge checks must point at a line of the file; anything
-// else aborts, and the sanitizers catch the rest. The dialogue is walked too:
-// each question of a base that parses is answered both ways.
+// Arbitrary bytes as a knowledge file and as a tutorial file, whose interval
+// headers are read against its lines. Every failure must be a loco::Error
+// that names the file and one of its lines, and every finding of the
+// knowledge checks must point at a line of the file; anything else aborts,
+// and the sanitizers catch the rest. The dialogue is walked too: each
+// question of a base that parses is answered both ways.
 
 #include "diagnosis/core/consistency.h"
 #include "diagnosis/core/knowledge_parser.h"
 #include "toolkit/core/error.h"
+#include "tutorials/core/maintenance_interval.h"
 #include "tutorials/core/tutorial_file.h"
 
 #include <algorithm>
@@ -59,7 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         requireLocated(error, lineCount);
     }
     try {
-        loco::parseTutorialFile({std::string(kFileName), text});
+        const loco::TutorialFile file = loco::parseTutorialFile({std::string(kFileName), text});
+        for (const loco::HeaderLine& header : file.intervals) {
+            try {
+                loco::readTaskInterval(header, 1, file.lines, kFileName);
+            } catch (const loco::Error& error) {
+                requireLocated(error, lineCount);
+            }
+        }
     } catch (const loco::Error& error) {
         requireLocated(error, lineCount);
     }

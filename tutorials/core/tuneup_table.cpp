@@ -35,6 +35,9 @@ TuneupTable::TuneupTable(const std::vector<SourceText>& files)
         // A missing key or text is reported where the header ends.
         if (file.caption)
             throw dataError(source.name, file.captionLine, "\"caption\" belongs to maintenance entries only");
+        if (!file.intervals.empty())
+            throw dataError(
+                source.name, file.intervals.front().line, "\"interval\" belongs to maintenance entries only");
         if (!file.select)
             throw dataError(source.name, file.separatorLine, "no \"select\"");
         if (file.select->group < 1 || file.select->group > kGroupCount)

@@ -16,24 +16,13 @@ std::size_t lineOfOffset(std::string_view text, std::size_t offset)
     return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
 }
 
-std::optional<int> parseNumber(std::string_view digits)
-{
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<RadioChoice> parseSelect(std::string_view value)
 {
     const auto blank = value.find(' ');
     if (blank == std::string_view::npos)
         return std::nullopt;
-    const auto group = parseNumber(value.substr(0, blank));
-    const auto item = parseNumber(value.substr(blank + 1));
+    const auto group = parseWholeNumber(value.substr(0, blank));
+    const auto item = parseWholeNumber(value.substr(blank + 1));
     if (!group || !item)
         return std::nullopt;
     return RadioChoice{*group, *item};
@@ -140,6 +129,8 @@ TutorialFile parseTutorialFile(const SourceText& source)
                 throw dataError(source.name, lineNumber, "expected \"select: <group> <item>\"");
             setOnce(file.select, *choice, source, lineNumber, key);
             file.selectLine = lineNumber;
+        } else if (key == "interval") {
+            file.intervals.push_back({lineNumber, value});
         } else {
             throw dataError(source.name, lineNumber, "unknown key \"" + std::string(key) + "\"");
         }
@@ -150,6 +141,17 @@ TutorialFile parseTutorialFile(const SourceText& source)
         throw dataError(source.name, 1, "no title");
     file.title = std::move(*title);
     return file;
+}
+
+std::optional<int> parseWholeNumber(std::string_view digits)
+{
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace loco
