@@ -112,16 +112,19 @@ TEST_F(ReportCommandsTest, CtrlSSavesAPdfOfA4PagesUnderTheProposedName)
     EXPECT_EQ(saved.info(QStringLiteral("Page size")).toStdString(), "595 x 842 pts (A4)");
 }
 
-TEST_F(ReportCommandsTest, CtrlPPrintsThroughThePrintDialog)
+// Printed to a file, the pages chosen in the dialog.
+TEST_F(ReportCommandsTest, CtrlPPrintsThePagesChosenInThePrintDialog)
 {
     SavedReport saved;
     const PrintDialogRunner previous = setPrintDialogRunner([&saved](QWidget*, QPrinter& printer) {
         printer.setOutputFileName(saved.path());
+        printer.setFromTo(2, 3);
         return true;
     });
     pressKey(Qt::Key_P, Qt::ControlModifier);
     setPrintDialogRunner(previous);
-    expectInOrder(saved.text(), {QStringLiteral("Judul laporan"), QStringLiteral("baris 150")});
+    EXPECT_EQ(saved.info(QStringLiteral("Pages")), QStringLiteral("2"));
+    expectInOrder(saved.text(), {QStringLiteral("halaman 2 dari 3"), QStringLiteral("baris 150")});
 }
 
 TEST_F(ReportCommandsTest, CancelledDialogsWriteNothing)
