@@ -3,7 +3,6 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/classic_style.h"
 #include "toolkit/fonts.h"
-#include "toolkit/readability.h"
 #include "toolkit/regional_settings.h"
 
 #include <QApplication>
@@ -32,8 +31,6 @@ void setUpApplication(QApplication& app)
     // megabytes or a decoded picture goes back to the system when freed.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     app.setStyle(new ClassicStyle);
-    // Text meant to be read keeps its colours while its control is disabled.
-    app.setPalette(readablePalette(app.palette()));
     app.setQuitOnLastWindowClosed(false);
     installQtTranslation(app);
     installFontSubstitutes();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
 
 #include <functional>
@@ -21,5 +22,24 @@ QString errorBoxText(const QString& message);
 
 // Shows the message under the application's title through the current reporter.
 void reportError(const QString& message);
+
+// The box the standard reporter shows: a red cross, the text and "OK". The
+// text is plain and held as given; it wraps at blanks, and anywhere within a
+// run too long for a line (a pasted entry, a path). Ctrl+C copies it.
+class ErrorBox : public QDialog {
+    Q_OBJECT
+
+public:
+    ErrorBox(const QString& caption, const QString& text, QWidget* parent = nullptr);
+
+    QString text() const { return text_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString text_;
+};
 
 } // namespace loco

@@ -25,6 +25,10 @@ constexpr int kCaptionHeight = 23;
 FormWindow::FormWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), content_(new QWidget)
 {
+    // Text meant to be read keeps its colours while its control is disabled;
+    // Qt's own menus and dialogs, which are windows of their own, keep the
+    // standard disabled look.
+    setPalette(loco::readablePalette(palette()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);

@@ -20,7 +20,8 @@ namespace loco {
 // bold text of 19 pixels or more.
 void applyReadableColors(QWidget* root);
 
-// The palette every control starts from: disabled colours as enabled ones.
+// The palette every control of our windows starts from: disabled colours as
+// enabled ones.
 QPalette readablePalette(QPalette palette);
 
 // The plate that the style paints behind a group box's caption; invalid

@@ -14,10 +14,16 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
+
+#include <algorithm>
+#include <utility>
 
 namespace loco {
 namespace {
@@ -32,6 +38,10 @@ constexpr qreal kTabStopMm = 80 * 25.4 / 96;
 // page, so that it stays on one page with some text.
 constexpr qreal kPictureMaxPageShare = 0.6;
 constexpr int kMaxStemLength = 80;
+// How far inside its page's edges a page's area is drawn, in device pixels.
+constexpr qreal kEdge = 0.5;
+constexpr int kRunProperty = QTextFormat::UserProperty;
+constexpr int kHeadingProperty = QTextFormat::UserProperty + 1;
 
 // The document is laid out on the device (fonts at its resolution) but its
 // lengths (margins, paddings, tab stops, picture sizes) count in screen
@@ -73,10 +83,17 @@ class DocumentBuilder {
 public:
     DocumentBuilder(QTextDocument& doc, const Units& units) : doc_(doc), units_(units), cursor_(&doc) { }
 
-    void paragraph(const QString& text, const QTextCharFormat& format, qreal spaceAboveMm = 0)
+    // A paragraph of a run (not 0) belongs with the others of that run when
+    // pages break; a heading keeps with what follows it.
+    void paragraph(
+        const QString& text, const QTextCharFormat& format, qreal spaceAboveMm = 0, int run = 0, bool heading = false)
     {
         QTextBlockFormat block;
         block.setTopMargin(units_.mm(spaceAboveMm));
+        if (run != 0)
+            block.setProperty(kRunProperty, run);
+        if (heading)
+            block.setProperty(kHeadingProperty, true);
         if (emptyBlock_)
             cursor_.setBlockFormat(block);
         else
@@ -148,16 +165,131 @@ void build(QTextDocument& doc, const Report& report, const Units& units)
     if (!report.subject.isEmpty())
         builder.paragraph(report.subject, textFormat(12, true), 1.5);
     builder.paragraph(madeAtText(report.madeAt), textFormat(9, false, QColor(0x40, 0x40, 0x40)), 1.5);
+    // Lines between blank ones are one text, hard-wrapped as the window shows it.
+    int run = 0;
     for (const ReportSection& section : report.sections) {
         if (!section.heading.isEmpty())
-            builder.paragraph(section.heading, textFormat(11, true), 6);
+            builder.paragraph(section.heading, textFormat(11, true), 6, 0, true);
         if (!section.picture.isNull())
             builder.picture(section.picture, units.fromDevice(doc.pageSize().width()),
                 units.fromDevice(doc.pageSize().height()) * kPictureMaxPageShare);
         if (!section.rows.isEmpty())
             builder.table(section.rows);
-        for (const QString& line : section.lines)
-            builder.paragraph(line, DocumentBuilder::body(), 0.5);
+        ++run;
+        for (const QString& line : section.lines) {
+            const bool blank = line.trimmed().isEmpty();
+            run += blank;
+            builder.paragraph(line, DocumentBuilder::body(), 0.5, blank ? 0 : run);
+        }
+    }
+}
+
+// The page of a line of a laid-out block. A line that the layout pushed to
+// the next page may start a hair above that page's top: its middle counts.
+int pageOf(const QTextLayout& layout, int line, qreal pageHeight)
+{
+    const QTextLine l = layout.lineAt(line);
+    return int((layout.position().y() + l.y() + l.height() / 2) / pageHeight);
+}
+
+// Goes on with the block's text from one of its lines in a block of its own.
+void splitBlock(QTextDocument& doc, const QTextBlock& block, int line, QTextBlockFormat format)
+{
+    QTextCursor cursor(&doc);
+    cursor.setPosition(block.position() + block.layout()->lineAt(line).textStart());
+    format.setTopMargin(0);
+    cursor.insertBlock(format);
+}
+
+// Starts a page at a line of a block; false when the block already starts
+// a page by request (it is longer than a page) and is left alone.
+bool breakPageBefore(QTextDocument& doc, const QTextBlock& block, int line)
+{
+    QTextBlockFormat format = block.blockFormat();
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        return false;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (line == 0)
+        QTextCursor(block).setBlockFormat(format);
+    else
+        splitBlock(doc, block, line, format);
+    return true;
+}
+
+// Qt breaks pages between any two lines. Where a break leaves one line of a
+// paragraph, or of a run of lines that belong together, alone on a page, the
+// text goes to the next page whole (with its heading), or when it is long
+// enough, with two lines.
+void keepTwoLinesOnEachPage(QTextDocument& doc)
+{
+    const qreal height = doc.pageSize().height();
+    for (QTextBlock first = doc.begin(); first.isValid();) {
+        // Rows of a table are kept whole by the layout itself.
+        if (doc.frameAt(first.position()) != doc.rootFrame()) {
+            first = first.next();
+            continue;
+        }
+        struct Line {
+            QTextBlock block;
+            int line;
+            int page;
+        };
+        QList<Line> lines;
+        const int run = first.blockFormat().intProperty(kRunProperty);
+        QTextBlock block = first;
+        do {
+            // Lays the document out up to here.
+            doc.documentLayout()->blockBoundingRect(block);
+            for (int i = 0; i < block.layout()->lineCount(); ++i)
+                lines.append({block, i, pageOf(*block.layout(), i, height)});
+            block = block.next();
+        } while (run != 0 && block.isValid() && block.blockFormat().intProperty(kRunProperty) == run);
+
+        // Lines [start, end) lie on one page, [end, next) on the next.
+        const auto pageEnd = [&lines](qsizetype from) {
+            qsizetype to = from;
+            while (to < lines.size() && lines[to].page == lines[from].page)
+                ++to;
+            return to;
+        };
+        bool moved = false;
+        for (qsizetype start = 0, end = pageEnd(0); end < lines.size() && !moved; start = end, end = pageEnd(end)) {
+            const qsizetype before = end - start;
+            const qsizetype after = pageEnd(end) - end;
+            if (before >= 2 && after >= 2)
+                continue;
+            Line at = lines[before >= 3 ? end - 1 : start];
+            const QTextBlock previous = at.block.previous();
+            if (at.line == 0 && previous.isValid() && previous.blockFormat().boolProperty(kHeadingProperty))
+                at = {previous, 0, 0};
+            moved = breakPageBefore(doc, at.block, at.line);
+        }
+        // A text that moved is looked at again: a later break may have moved with it.
+        if (!moved)
+            first = block;
+    }
+}
+
+// Qt draws the last line of a block above the area it is asked to draw, so
+// a paragraph that goes on over a page break would have its last line on
+// the page drawn again, clipped but in the text, on the next: no block may
+// span a break.
+void splitBlocksAtPageBreaks(QTextDocument& doc)
+{
+    const qreal height = doc.pageSize().height();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (doc.frameAt(block.position()) != doc.rootFrame())
+            continue;
+        doc.documentLayout()->blockBoundingRect(block);
+        const QTextLayout& layout = *block.layout();
+        for (int i = 1; i < layout.lineCount(); ++i) {
+            if (pageOf(layout, i, height) != pageOf(layout, 0, height)) {
+                QTextBlockFormat format = block.blockFormat();
+                format.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+                splitBlock(doc, block, i, format);
+                break;
+            }
+        }
     }
 }
 
@@ -178,7 +310,7 @@ QPageLayout reportPageLayout()
         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
-void paintReport(const Report& report, QPagedPaintDevice& device)
+void paintReport(const Report& report, QPagedPaintDevice& device, const QPageRanges& pages)
 {
     const Units units(device);
     const QRectF page(0, 0, device.width(), device.height());
@@ -196,32 +328,41 @@ void paintReport(const Report& report, QPagedPaintDevice& device)
     // Page breaks fall where the document's layout puts them.
     doc.setPageSize(QSizeF(page.width(), page.height() - footer));
     build(doc, report, units);
+    keepTwoLinesOnEachPage(doc);
+    splitBlocksAtPageBreaks(doc);
 
     QPainter painter;
     if (!painter.begin(&device))
         throw Error("Cannot print the report");
     QFont footerFont = font;
     footerFont.setPointSizeF(8);
-    const int pages = doc.pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
+    const int pageCount = doc.pageCount();
+    bool first = true;
+    for (int p = 0; p < pageCount; ++p) {
+        if (!pages.isEmpty() && !pages.contains(p + 1))
+            continue;
+        if (!std::exchange(first, false))
             device.newPage();
-        const qreal top = p * doc.pageSize().height();
+        const qreal height = doc.pageSize().height();
+        const qreal top = p * height;
         painter.save();
         painter.translate(0, -top);
-        doc.drawContents(&painter, QRectF(0, top, page.width(), doc.pageSize().height()));
+        // The layout draws every block that touches the area, so one that
+        // starts right at the page's foot would also be drawn, unseen but in
+        // the text, at the end of this page: the area stops just short of it.
+        doc.drawContents(&painter, QRectF(0, top + kEdge, page.width(), height - 2 * kEdge));
         painter.restore();
         painter.setFont(footerFont);
         painter.setPen(QColor(0x40, 0x40, 0x40));
         const QRectF footerArea(0, page.height() - footer, page.width(), footer);
         painter.drawText(footerArea, Qt::AlignLeft | Qt::AlignBottom, report.title);
         painter.drawText(footerArea, Qt::AlignRight | Qt::AlignBottom,
-            QStringLiteral("%1 · halaman %2 dari %3").arg(kProgramName).arg(p + 1).arg(pages));
+            QStringLiteral("%1 · halaman %2 dari %3").arg(kProgramName).arg(p + 1).arg(pageCount));
     }
     painter.end();
 }
 
-void saveReportPdf(const Report& report, const QString& path)
+void saveReportPdf(const Report& report, const QString& path, const QPageLayout& layout, const QPageRanges& pages)
 {
     // Made whole in memory first: the file is only written once it is complete.
     QByteArray pdf;
@@ -229,32 +370,41 @@ void saveReportPdf(const Report& report, const QString& path)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(reportPageLayout());
+        writer.setPageLayout(layout);
         writer.setTitle(report.subject.isEmpty() ? report.title : report.title + QStringLiteral(": ") + report.subject);
         writer.setCreator(kProgramName);
-        paintReport(report, writer);
+        paintReport(report, writer, pages);
     }
     writeFileSafely(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size()));
 }
 
-QString proposedFileName(const QString& stem, QDate date)
+QString proposedFileName(const QString& stem, const QDateTime& madeAt)
 {
     // Accents are dropped rather than the letters that carry them.
-    QString slug;
+    QStringList words;
+    QString word;
+    const auto endWord = [&words, &word] {
+        const bool number = std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+        if (!word.isEmpty() && (number || !words.contains(word)))
+            words << word;
+        word.clear();
+    };
     for (const QChar c : stem.normalized(QString::NormalizationForm_KD)) {
         if (c.isMark())
             continue;
         if (c.unicode() < 128 && c.isLetterOrNumber())
-            slug += c.toLower();
-        else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-')))
-            slug += QLatin1Char('-');
+            word += c.toLower();
+        else
+            endWord();
     }
+    endWord();
+    QString slug = words.join(QLatin1Char('-'));
     slug.truncate(kMaxStemLength);
     while (slug.endsWith(QLatin1Char('-')))
         slug.chop(1);
     if (!slug.isEmpty())
         slug += QLatin1Char('-');
-    return slug + date.toString(Qt::ISODate) + QStringLiteral(".pdf");
+    return slug + madeAt.toString(QStringLiteral("yyyy-MM-dd-HHmm")) + QStringLiteral(".pdf");
 }
 
 } // namespace loco

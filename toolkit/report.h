@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QDate>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QPageLayout>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 
 class QPagedPaintDevice;
-class QPageLayout;
 
 // A printed or saved report of what a window shows. Windows describe their
 // content; laying it out on pages is done here, the same for every window.
@@ -45,16 +45,20 @@ void addPictureFile(ReportSection& section, const QString& path);
 // A4 portrait with margins in millimetres.
 QPageLayout reportPageLayout();
 
-// Lays the report out on the device's pages and paints it. Throws loco::Error
-// when the device cannot be painted on.
-void paintReport(const Report& report, QPagedPaintDevice& device);
+// Lays the report out on the device's pages and paints those of them that
+// the ranges name (all when empty). A paragraph split by a page break keeps
+// at least two lines on each page. Throws loco::Error when the device cannot
+// be painted on.
+void paintReport(const Report& report, QPagedPaintDevice& device, const QPageRanges& pages = {});
 
-// Writes the report as a PDF file, made in memory and saved through
-// writeFileSafely: a failure leaves an existing file as it was. Throws
-// loco::Error ("Cannot create file ...") on failure.
-void saveReportPdf(const Report& report, const QString& path);
+// Writes the report as a PDF file on pages of the layout, made in memory and
+// saved through writeFileSafely: a failure leaves an existing file as it was.
+// Throws loco::Error ("Cannot create file ...") on failure.
+void saveReportPdf(const Report& report, const QString& path, const QPageLayout& layout = reportPageLayout(),
+    const QPageRanges& pages = {});
 
-// "<stem words as ASCII, lower case, joined by hyphens>-<yyyy-MM-dd>.pdf".
-QString proposedFileName(const QString& stem, QDate date);
+// "<stem words as ASCII, lower case, joined by hyphens>-<yyyy-MM-dd-HHmm>.pdf";
+// a word (not a number) that comes again is left out the second time.
+QString proposedFileName(const QString& stem, const QDateTime& madeAt);
 
 } // namespace loco

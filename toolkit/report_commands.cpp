@@ -107,15 +107,21 @@ void ReportCommands::print()
     const Report report = describe_();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(reportPageLayout());
-    printer.setDocName(QFileInfo(proposedFileName(report.fileStem, report.madeAt.date())).completeBaseName());
-    if (runPrintDialog(window_, printer))
-        paintReport(report, printer);
+    printer.setDocName(QFileInfo(proposedFileName(report.fileStem, report.madeAt)).completeBaseName());
+    if (!runPrintDialog(window_, printer))
+        return;
+    // "Print to file" is saved as any report is: QPrinter would write the
+    // file as it goes, truncating an existing one before the first page.
+    if (!printer.outputFileName().isEmpty())
+        saveReportPdf(report, printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
+    else
+        paintReport(report, printer, printer.pageRanges());
 }
 
 void ReportCommands::saveAsPdf()
 {
     const Report report = describe_();
-    const QString path = askSaveFileName(window_, proposedFileName(report.fileStem, report.madeAt.date()));
+    const QString path = askSaveFileName(window_, proposedFileName(report.fileStem, report.madeAt));
     if (!path.isEmpty())
         saveReportPdf(report, path);
 }

@@ -1,7 +1,10 @@
 #include "shell/builtin_data.h"
+#include "toolkit/radio_group.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_TUNEUP.h"
 #include "ui_UMENU_TUNEUP.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -33,7 +36,16 @@ loco::Report TTUNEUP::report() const
     QStringList lines = ui->RichEdit1->lines();
     loco::ReportSection text;
     if (const loco::TuneupTutorial* tutorial = tutorialShown(lines)) {
-        report.subject = lines.takeFirst().trimmed();
+        RadioGroup* group = groups().at(tutorial->choice.group - 1);
+        const std::array<RadioGroup*, 5> governors = governorGroups();
+        if (std::find(governors.begin(), governors.end(), group) != governors.end()) {
+            // Every governor procedure has the same title: the group and the
+            // item chosen there say which one it is, the title stays in the text.
+            report.subject = QStringLiteral("%1 – %2").arg(
+                group->title().trimmed(), group->items().value(tutorial->choice.item).trimmed());
+        } else {
+            report.subject = lines.takeFirst().trimmed();
+        }
         report.fileStem += QLatin1Char(' ') + report.subject;
         if (tutorial->picture)
             loco::addPictureFile(text, QString::fromStdString(*tutorial->picture));

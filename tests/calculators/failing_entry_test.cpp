@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -65,7 +64,7 @@ TEST_P(FailingEntryTest, HasTheFocusWithItsTextSelectedOnceTheErrorBoxIsClosed)
     QString shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* box = qobject_cast<ErrorBox*>(QApplication::activeModalWidget())) {
             closer.stop();
             shown = box->text();
             QTest::keyClick(box, Qt::Key_Return);

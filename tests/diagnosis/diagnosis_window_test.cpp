@@ -217,8 +217,7 @@ TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
     play("3MTTY");
     SavedReport report;
     pressKey(Qt::Key_S, Qt::ControlModifier);
-    const QString today = QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(report.proposedNames, QStringList{QStringLiteral("diagnosa-bahan-bakar-%1.pdf").arg(today)});
+    EXPECT_EQ(report.proposedStems(), QStringList{QStringLiteral("diagnosa-bahan-bakar")});
     expectInOrder(report.text(),
         QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"), "1. " + F1 + " TIDAK",
             "2. " + F2 + " TIDAK", "3. " + F3 + " YA", QStringLiteral("Kesimpulan")}

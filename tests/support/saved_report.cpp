@@ -64,6 +64,59 @@ QStringList SavedReport::pictures() const
     return sizes;
 }
 
+QStringList SavedReport::proposedStems() const
+{
+    static const QRegularExpression madeAt(QStringLiteral("-\\d{4}-\\d{2}-\\d{2}-\\d{4}\\.pdf$"));
+    QStringList stems;
+    for (QString name : proposedNames) {
+        EXPECT_TRUE(name.contains(madeAt)) << name.toStdString();
+        stems << name.remove(madeAt);
+    }
+    return stems;
+}
+
+QList<QStringList> SavedReport::pageLines() const
+{
+    static const QRegularExpression footer(QStringLiteral("lokomotif · halaman \\d+ dari \\d+$"));
+    QList<QStringList> pages;
+    const QStringList texts = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path(), QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    for (const QString& text : texts) {
+        QStringList lines;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            if (!line.simplified().isEmpty() && !line.contains(footer))
+                lines << line.simplified();
+        pages << lines;
+    }
+    return pages;
+}
+
+void expectCleanPageBreaks(const QList<QStringList>& pages, const QStringList& paragraphs)
+{
+    for (qsizetype p = 0; p + 1 < pages.size(); ++p) {
+        const QStringList& foot = pages[p];
+        const QStringList& head = pages[p + 1];
+        if (foot.isEmpty() || head.isEmpty())
+            continue;
+        EXPECT_NE(foot.last(), head.first()) << "drawn twice at the break after page " << p + 1;
+        for (const QString& paragraph : paragraphs) {
+            const QString whole = paragraph.simplified();
+            if (!whole.contains(foot.last() + QLatin1Char(' ') + head.first()))
+                continue;
+            // How many of the paragraph's lines each page holds.
+            qsizetype before = 1;
+            while (before < foot.size()
+                && whole.contains(foot.mid(foot.size() - before - 1).join(' ') + ' ' + head.first()))
+                ++before;
+            qsizetype after = 1;
+            while (after < head.size() && whole.contains(foot.last() + ' ' + head.mid(0, after + 1).join(' ')))
+                ++after;
+            EXPECT_GE(before, 2) << "one line alone at the foot of page " << p + 1 << ": " << foot.last().toStdString();
+            EXPECT_GE(after, 2) << "one line alone at the top of page " << p + 2 << ": " << head.first().toStdString();
+        }
+    }
+}
+
 void expectInOrder(const QString& text, const QStringList& parts)
 {
     qsizetype from = 0;

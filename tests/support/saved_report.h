@@ -20,6 +20,9 @@ public:
     QString path() const;
     // The names the dialog proposed, one a command.
     QStringList proposedNames;
+    // The same without the date and time ("-yyyy-MM-dd-HHmm.pdf"), which a
+    // test cannot know to the minute; a name without them fails the test.
+    QStringList proposedStems() const;
 
     // The file's text as pdftotext reads it, every run of blanks and line
     // breaks made one blank. In reading order, a table's rows are read cell
@@ -30,6 +33,9 @@ public:
     QString info(const QString& field) const;
     // The pictures as pdfimages lists them: "<width>x<height>" each.
     QStringList pictures() const;
+    // The lines of each page as laid out, blanks simplified, without empty
+    // lines and the footer.
+    QList<QStringList> pageLines() const;
 
 private:
     QTemporaryDir folder_;
@@ -39,5 +45,10 @@ private:
 // Expects each part in the text, each after the one before it; blanks and
 // line breaks in a part count as one blank, as in SavedReport::text().
 void expectInOrder(const QString& text, const QStringList& parts);
+
+// Expects that no line stands twice across a page break (drawn at the foot
+// of one page and again at the top of the next), and that a paragraph that
+// a break splits keeps at least two lines on each page.
+void expectCleanPageBreaks(const QList<QStringList>& pages, const QStringList& paragraphs);
 
 } // namespace loco

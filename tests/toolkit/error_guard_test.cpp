@@ -4,9 +4,11 @@
 #include "toolkit/handler_guard.h"
 #include "toolkit/panel.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -53,25 +55,38 @@ TEST(ErrorBoxText, ShortensAVeryLongMessageInItsMiddle)
 }
 
 // The real box, answered as soon as it is up: what the user typed is text,
-// never markup, and no message makes the box larger than the screen.
-TEST(ErrorBox, ShowsTheMessageAsPlainTextOnABoxThatFitsTheScreen)
+// never markup, and is held, read out and copied exactly as given; a long
+// run without blanks wraps inside the box, which fits the screen.
+TEST(ErrorBox, ShowsTheMessageAsGivenOnABoxThatFitsTheScreen)
 {
     const ErrorReporter recording = setErrorReporter({});
+    const QString path = QStringLiteral("/usr/share/lokomotif/D/delpi_hasil/gambar/tuneup/gbt_4 valve.jpg");
     for (const QString& message : {QStringLiteral("'<b>x</b>' is not a valid floating point value"),
              QStringLiteral("'<img width=20000 height=20000>' is not a valid floating point value"),
+             QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path),
              QString(5000, QLatin1Char('x'))}) {
-        QString text;
+        QString shown, readOut, copied;
         QSize size;
+        bool allShown = false;
         QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<ErrorBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            text = box->text().remove(QChar(0x200B)); // where a long word may wrap
+            auto* label = box->findChild<QLabel*>(QStringLiteral("message"));
+            shown = label->text();
+            readOut = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            copied = QGuiApplication::clipboard()->text();
             size = box->size();
-            box->accept();
+            allShown
+                = label->heightForWidth(label->width()) <= label->height() && box->rect().contains(label->geometry());
+            QTest::keyClick(box, Qt::Key_Return);
         });
         reportError(message);
-        EXPECT_EQ(text, errorBoxText(message));
+        const QString expected = errorBoxText(message);
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(readOut, expected);
+        EXPECT_EQ(copied, expected);
+        EXPECT_TRUE(allShown);
         EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().size().boundedTo(size) == size)
             << size.width() << "x" << size.height();
     }

@@ -288,6 +288,32 @@ TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)
     EXPECT_FALSE(picture()->isVisible());
 }
 
+// Every governor procedure has the same title: its report is named by its
+// group and item. The longest text breaks over pages with no line alone on
+// a page or drawn twice; lines between blank ones belong together.
+TEST_F(TuneupWindowTest, GovernorReportNamesItsProcedureAndBreaksPagesCleanly)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(TUNEUP));
+    show(7, 1);
+    SavedReport saved;
+    pressKey(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved.proposedStems(), QStringList{"tune-up-lsm-double-range-2-menyetel-maximum-no-load-engine-speed"});
+    expectInOrder(saved.text(),
+        {QStringLiteral("Sistem Tune-up Komponen LSM DOUBLE RANGE – 2. Menyetel maximum no "
+                        "load engine speed Dibuat dengan"),
+            QStringLiteral("TUTORIAL TUNE-UP GOVERNOR")});
+    QStringList texts{QString()};
+    for (const QString& line : tutorialLines(*loco::tuneupTable().find(7, 1))) {
+        if (line.trimmed().isEmpty())
+            texts << QString();
+        else
+            texts.last() += ' ' + line;
+    }
+    const QList<QStringList> pages = saved.pageLines();
+    EXPECT_GE(pages.size(), 3);
+    expectCleanPageBreaks(pages, texts);
+}
+
 // The report holds the tutorial shown with its own picture at full size,
 // even where the box still shows the picture of the tutorial before it.
 TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
@@ -299,9 +325,7 @@ TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
     show(first.choice.group, first.choice.item);
     SavedReport saved;
     pressKey(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saved.proposedNames,
-        QStringList{QStringLiteral("tune-up-tutorial-tune-up-valve-mesin-dengan-2-valve-%1.pdf")
-                        .arg(QDate::currentDate().toString(Qt::ISODate))});
+    EXPECT_EQ(saved.proposedStems(), QStringList{QStringLiteral("tune-up-tutorial-valve-mesin-dengan-2")});
     const QSize full = QImageReader(loco::localPath(QString::fromStdString(*first.picture))).size();
     EXPECT_TRUE(saved.pictures().contains(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())))
         << saved.pictures().join(' ').toStdString();
