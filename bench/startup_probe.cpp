@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     loco::setUpApplication(app);
     loco::loadBuiltinData();
     loco::createWindows();
-    awal_menu->show();
+    loco::showLoginWindow();
     awal_menu->repaint();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     const int code = app.exec();

@@ -46,7 +46,7 @@ TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
-    loco::connectCompute(ui->Button1, this, &TDM::Button1Click, *ui, kEntries);
+    computed_ = loco::connectCompute(ui->Button1, this, &TDM::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);
     new loco::ReportCommands(this, [this] { return report(); });
@@ -58,7 +58,7 @@ loco::Report TDM::report() const
     if (!ui->Memo1->isHidden())
         conclusion = loco::filledIn(ui->Memo1->lines(), {{2, 1, ui->Edit21}, {4, 1, ui->Edit25}});
     return loco::calculatorReport(QStringLiteral("Menghitung Daya Motor Diesel"), QStringLiteral("daya motor diesel"),
-        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
+        *computed_, loco::controlsOf(*ui, kResults), conclusion);
 }
 
 TDM::~TDM() = default;

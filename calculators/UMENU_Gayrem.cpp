@@ -51,7 +51,7 @@ Tgayrem::Tgayrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::
 {
     ui->setupUi(content());
     finishDefinition();
-    loco::connectCompute(ui->BitBtn1, this, &Tgayrem::BitBtn1Click, *ui, kEntries);
+    computed_ = loco::connectCompute(ui->BitBtn1, this, &Tgayrem::BitBtn1Click, *ui, kEntries);
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
     new loco::ReportCommands(this, [this] { return report(); });
@@ -64,8 +64,8 @@ loco::Report Tgayrem::report() const
     if (ui->Memo2->isHidden())
         conclusion = loco::filledIn(
             ui->RichEdit1->lines(), {{2, 1, ui->Edit5}, {2, 2, ui->Edit7}, {3, 2, ui->Edit6}, {3, 3, ui->Edit8}});
-    return loco::calculatorReport(QStringLiteral("Menghitung Gaya Rem"), QStringLiteral("gaya rem"),
-        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
+    return loco::calculatorReport(QStringLiteral("Menghitung Gaya Rem"), QStringLiteral("gaya rem"), *computed_,
+        loco::controlsOf(*ui, kResults), conclusion);
 }
 
 Tgayrem::~Tgayrem() = default;

@@ -5,8 +5,9 @@
 #include <memory>
 
 namespace loco {
+class ComputedEntries;
 struct Report;
-}
+} // namespace loco
 namespace Ui {
 class Tgayrem;
 }
@@ -28,4 +29,6 @@ private:
     // What the report says: entries, results and the conclusion.
     loco::Report report() const;
     std::unique_ptr<Ui::Tgayrem> ui;
+    // The entries of the last calculation that succeeded, for the report.
+    const loco::ComputedEntries* computed_ = nullptr;
 };

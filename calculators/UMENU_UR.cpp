@@ -70,7 +70,7 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
     ui->setupUi(content());
     finishDefinition();
     FormCreate();
-    loco::connectCompute(ui->Button1, this, &Tumurrem::Button1Click, *ui, kEntries);
+    computed_ = loco::connectCompute(ui->Button1, this, &Tumurrem::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tumurrem::Button2Click);
     connectHandler(ui->CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
@@ -85,7 +85,7 @@ loco::Report Tumurrem::report() const
     if (ui->Panel18->isHidden())
         conclusion = loco::filledIn(ui->Memo1->lines(), {{2, 1, ui->Edit14}, {2, 2, ui->Edit15}});
     return loco::calculatorReport(QStringLiteral("Menghitung Umur Kampas Rem"), QStringLiteral("umur kampas rem"),
-        loco::controlsOf(*ui, kEntries), loco::controlsOf(*ui, kResults), conclusion);
+        *computed_, loco::controlsOf(*ui, kResults), conclusion);
 }
 
 Tumurrem::~Tumurrem() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/calculator_report.h"
 #include "calculators/core/entry.h"
 #include "calculators/core/result_sink.h"
 #include "toolkit/handler_guard.h"
@@ -87,16 +88,21 @@ QList<QWidget*> controlsOf(const Ui& ui, const std::array<Row, N>& table)
 // that entry takes the focus with its text selected once the error box is
 // closed, so the user is on it; the message and the handler's effects stay
 // as they are. (Selecting first would make a huge entry repaint before the
-// box could show.)
+// box could show.) Returns the record, kept beside the window, of the
+// entries that the last calculation ran to its end with.
 template <typename Window, typename Ui, typename Entries, typename Entry, std::size_t N>
-void connectCompute(QAbstractButton* button, Window* window, void (Window::*handler)(), const Ui& ui,
+const ComputedEntries* connectCompute(QAbstractButton* button, Window* window, void (Window::*handler)(), const Ui& ui,
     const std::array<EntryControl<Ui, Entries, Entry>, N>& table)
 {
-    QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &ui, &table] {
+    auto* computed = new ComputedEntries(window, controlsOf(ui, table));
+    QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &ui, &table, computed] {
         std::optional<Entry> failed;
+        const ComputedEntries::Typed typed = computed->typed();
+        computed->forget();
         runGuarded([&] {
             try {
                 (window->*handler)();
+                computed->succeeded(typed);
             } catch (const EntryError& error) {
                 const EntryName name = error.entry();
                 if (const Entry* entry = std::get_if<Entry>(&name))
@@ -110,6 +116,7 @@ void connectCompute(QAbstractButton* button, Window* window, void (Window::*hand
             row.lineEdit(ui)->selectAll();
         }
     });
+    return computed;
 }
 
 // Shows a calculation's results in the window's fields; the window says how

@@ -1,5 +1,7 @@
 #include "calculators/calculator_report.h"
 
+#include "toolkit/regional_settings.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,14 +80,36 @@ QStringList filledIn(QStringList lines, const QList<GapFill>& fills)
     return lines;
 }
 
-Report calculatorReport(const QString& title, const QString& fileStem, const QList<QWidget*>& entries,
+ComputedEntries::ComputedEntries(QObject* window, QList<QWidget*> entries)
+    : QObject(window), entries_(std::move(entries))
+{
+}
+
+ComputedEntries::Typed ComputedEntries::typed() const
+{
+    Typed typed{{}, decimalSeparator()};
+    for (const QWidget* entry : entries_)
+        typed.texts << textOf(entry);
+    return typed;
+}
+
+Report calculatorReport(const QString& title, const QString& fileStem, const ComputedEntries& entries,
     const QList<QWidget*>& results, const std::optional<QStringList>& conclusion)
 {
     Report report;
     report.title = title;
     report.fileStem = fileStem;
-    report.sections << ReportSection{QStringLiteral("Masukan"), rows(entries), {}, {}}
-                    << ReportSection{QStringLiteral("Hasil"), rows(results), {}, {}}
+    report.sections << ReportSection{QStringLiteral("Masukan"), rows(entries.entries()), {}, {}};
+    // Results of other entries (or of a calculation that failed part-way)
+    // beside these entries would be a wrong sheet.
+    if (!entries.current()) {
+        report.sections << ReportSection{QStringLiteral("Hasil"), {},
+            {QStringLiteral("Hasil tidak dihitung untuk masukan di atas. Tekan \"HITUNG\", lalu simpan atau "
+                            "cetak lagi.")},
+            {}};
+        return report;
+    }
+    report.sections << ReportSection{QStringLiteral("Hasil"), rows(results), {}, {}}
                     << ReportSection{QStringLiteral("Kesimpulan"), {},
                            conclusion.value_or(QStringList{QStringLiteral("Belum dihitung.")}), {}};
     return report;

@@ -10,13 +10,17 @@ namespace loco {
 
 AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(window), controls_(controls)
 {
-    const auto bind = [this, window](Qt::Key key, std::function<void()> command) {
-        connect(new QShortcut(QKeySequence(key), window), &QShortcut::activated, this,
-            [command = std::move(command)] { loco::runGuarded(command); });
+    const auto bind = [this, window](const QList<QKeySequence>& keys, std::function<void()> command) {
+        auto* shortcut = new QShortcut(window);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [command = std::move(command)] { loco::runGuarded(command); });
     };
-    bind(Qt::Key_Backspace, [this] { takeBack(); });
+    bind({Qt::Key_Backspace}, [this] { takeBack(); });
+    // A letter answers typed with or without Shift; Caps Lock changes no
+    // key, and Caps Lock with Shift gives Shift and the key. As shortcuts,
+    // they leave letters to a text field that has the focus.
     for (const auto& [key, button] : {std::pair(Qt::Key_Y, controls.ya), std::pair(Qt::Key_T, controls.tidak)})
-        bind(key, [button] {
+        bind({key, QKeyCombination(Qt::ShiftModifier, key)}, [button] {
             if (button->isEnabled())
                 button->click();
         });

@@ -1,7 +1,6 @@
-#include "shell/UAWAL_MENU1.h"
 #include "shell/builtin_data.h"
+#include "shell/display.h"
 #include "shell/identity.h"
-#include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
 #include "toolkit/error_box.h"
@@ -13,11 +12,10 @@
 
 int main(int argc, char* argv[])
 {
-    // The windows open where they are defined and are raised and restored on
-    // request, which native Wayland leaves to the compositor: XWayland first.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    loco::lookForDisplay();
     QApplication app(argc, argv);
+    if (!loco::foundDisplay())
+        return EXIT_FAILURE;
     // Broken built-in data can only come from a broken build; it ends the
     // program before the login window rather than leaving a system empty.
     try {
@@ -25,7 +23,7 @@ int main(int argc, char* argv[])
         loco::setUpApplication(app);
         loco::loadBuiltinData();
         loco::createWindows();
-        awal_menu->show();
+        loco::showLoginWindow();
         const int code = app.exec();
         loco::destroyWindows();
         return code;

@@ -29,6 +29,11 @@ void createWindows()
     diagno = new Tdiagno;
 }
 
+void showLoginWindow()
+{
+    awal_menu->showModeless();
+}
+
 QList<FormWindow*> windows()
 {
     if (!awal_menu)

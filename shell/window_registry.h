@@ -10,6 +10,10 @@ namespace loco {
 // becomes the main window. All but the main window start hidden.
 void createWindows();
 
+// Shows the login window as the program starts, activated: without a
+// window manager nothing else gives it the keyboard.
+void showLoginWindow();
+
 // The windows in creation order (empty before createWindows).
 QList<FormWindow*> windows();
 

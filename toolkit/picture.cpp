@@ -53,7 +53,15 @@ void Picture::loadFromFile(const QString& path)
     setImage(loco::loadJpegFile(path, decodeBox()));
     sourceDecoded_ = true;
     loadedPath_ = path;
-    emit fileLoaded();
+    emit loadedPathChanged();
+}
+
+void Picture::clear()
+{
+    setImage({});
+    sourceDecoded_ = true;
+    loadedPath_.clear();
+    emit loadedPathChanged();
 }
 
 void Picture::setImage(QImage image)

@@ -26,7 +26,10 @@ public:
     // this machine). Throws loco::Error when the file cannot be read or
     // decoded; the picture shown so far then stays.
     void loadFromFile(const QString& path);
-    // The path of the file last loaded successfully; empty before the first.
+    // Empties the box: what lies behind it shows through.
+    void clear();
+    // The path of the file last loaded successfully; empty before the first
+    // and once the box is emptied.
     QString loadedPath() const { return loadedPath_; }
 
     // The decoded picture (decoding an embedded one if not done yet).
@@ -38,7 +41,7 @@ public:
 
 signals:
     void clicked();
-    void fileLoaded();
+    void loadedPathChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

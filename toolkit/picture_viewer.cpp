@@ -186,7 +186,12 @@ void enlargeOnClick(Picture* box)
 {
     box->setAccessibleName(QStringLiteral("Perbesar gambar"));
     QObject::connect(box, &Picture::clicked, box, [box] { runGuarded([box] { enlargePicture(box); }); });
-    QObject::connect(box, &Picture::fileLoaded, box, [box] { box->setCursor(Qt::PointingHandCursor); });
+    QObject::connect(box, &Picture::loadedPathChanged, box, [box] {
+        if (box->loadedPath().isEmpty())
+            box->unsetCursor();
+        else
+            box->setCursor(Qt::PointingHandCursor);
+    });
 }
 
 } // namespace loco

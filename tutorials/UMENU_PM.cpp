@@ -3,6 +3,7 @@
 #include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
+#include "toolkit/picture.h"
 #include "toolkit/picture_viewer.h"
 #include "toolkit/report_commands.h"
 #include "ui_UMENU_PM.h"
@@ -43,6 +44,18 @@ const QString kResetPicture = QStringLiteral("d:\\delpi_hasil\\ker3.jpg");
 
 // Procedure lines start with a small indent, in points.
 constexpr qreal kProcedureIndent = 1;
+
+// A failed load empties the box before the error is shown, so the default
+// picture shows rather than another procedure's picture beside the text.
+void loadPicture(Picture* box, const QString& path)
+{
+    try {
+        box->loadFromFile(path);
+    } catch (...) {
+        box->clear();
+        throw;
+    }
+}
 
 const QStringList& introduction()
 {
@@ -250,7 +263,7 @@ void TPM::BitBtn1Click()
         ui->BitBtn1->setEnabled(false);
         // Loaded last: when the picture fails, the procedure already stands.
         if (entry.picture)
-            ui->Image3->loadFromFile(QString::fromStdString(*entry.picture));
+            loadPicture(ui->Image3, QString::fromStdString(*entry.picture));
     }
 }
 
@@ -266,7 +279,7 @@ void TPM::BitBtn2Click()
         ui->RichEdit1->appendLine(line);
     ui->BitBtn1->setEnabled(false);
     ui->BitBtn2->setEnabled(false);
-    ui->Image3->loadFromFile(kResetPicture);
+    loadPicture(ui->Image3, kResetPicture);
 }
 
 void TPM::BitBtn3Click()

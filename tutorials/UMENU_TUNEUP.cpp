@@ -162,7 +162,9 @@ void TTUNEUP::SpeedButton2Click()
 }
 
 // The text comes first, so it stands even when the picture fails to load;
-// a failed load leaves the picture box as it was, hidden or not.
+// a failed load hides the picture box before the error is shown, as
+// "ULANGI" does, so the default picture shows rather than another
+// tutorial's picture beside the text.
 void TTUNEUP::writeTutorial(const loco::TuneupTutorial& tutorial)
 {
     RichTextBox* text = ui->RichEdit1;
@@ -174,7 +176,12 @@ void TTUNEUP::writeTutorial(const loco::TuneupTutorial& tutorial)
     for (const std::string& line : tutorial.lines)
         text->appendLine(QString::fromStdString(line));
     if (tutorial.picture) {
-        ui->Image3->loadFromFile(QString::fromStdString(*tutorial.picture));
+        try {
+            ui->Image3->loadFromFile(QString::fromStdString(*tutorial.picture));
+        } catch (...) {
+            ui->Image3->hide();
+            throw;
+        }
         ui->Image3->show();
     }
 }

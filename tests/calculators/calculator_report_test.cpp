@@ -2,8 +2,11 @@
 #include "calculators/UMENU_Gayrem.h"
 #include "calculators/UMENU_UR.h"
 #include "shell/window_refs.h"
+#include "tests/calculators/calculator_window_driver.h"
+#include "tests/support/error_recorder.h"
 #include "tests/support/saved_report.h"
 #include "tests/support/windows_fixture.h"
+#include "toolkit/regional_settings.h"
 
 #include <QTest>
 
@@ -11,6 +14,9 @@
 
 namespace loco {
 namespace {
+
+const QString kNotComputed
+    = QStringLiteral("Hasil tidak dihitung untuk masukan di atas. Tekan \"HITUNG\", lalu simpan atau cetak lagi.");
 
 // A calculator's report after "HITUNG" with the default entries: each entry
 // and result row with its unit, and the conclusion with its fill-ins read
@@ -37,7 +43,7 @@ TEST_P(CalculatorReportTest, HoldsTheEntriesResultsAndConclusionAsShown)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     SavedReport saved;
     pressKey(Qt::Key_S, Qt::ControlModifier);
-    expectInOrder(saved.text(SavedReport::Order::Physical), {QStringLiteral("Kesimpulan Belum dihitung.")});
+    expectInOrder(saved.text(SavedReport::Order::Physical), {kNotComputed});
 
     click(control(window, GetParam().compute));
     pressKey(Qt::Key_S, Qt::ControlModifier);
@@ -73,6 +79,48 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, CalculatorReportTest,
                 "(Npa) 808207,38 mm2", "Gaya tekan tiap abar 1662,18 kgf", "Umur rem (Urem) 3,44 hari",
                 "pengantiannya adalah 3 Hari, atau sekitar 82 jam"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever makes a window's results belong to other entries than those it
+// shows keeps them off the sheet, until "HITUNG" succeeds for these entries.
+TEST_F(WindowsTest, ResultsOfOtherEntriesStayOffTheSheet)
+{
+    SavedReport saved;
+    ErrorRecorder errors;
+    const auto open = [](FormWindow* window) {
+        window->showModeless();
+        return QTest::qWaitForWindowActive(window);
+    };
+    const auto sheetShows = [&](const char* result) {
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+        const QString text = saved.text(SavedReport::Order::Physical);
+        EXPECT_NE(text.contains(kNotComputed), text.contains(QString::fromLatin1(result)));
+        return text.contains(QString::fromLatin1(result));
+    };
+    const CalculatorWindowDriver dm(DM), brakeForce(gayrem), lifetime(umurrem);
+    ASSERT_TRUE(open(DM));
+    dm.press("Button1");
+    dm.type("edit11", "25");
+    EXPECT_FALSE(sheetShows("1813,77")) << "an entry typed afterwards";
+    dm.type("edit11", "22,86");
+    setDecimalSeparator('.');
+    EXPECT_FALSE(sheetShows("1813,77")) << "another decimal separator";
+    setDecimalSeparator(',');
+    dm.type("edit12", "2x,5");
+    dm.press("Button1");
+    EXPECT_FALSE(sheetShows("1813,77")) << "an entry that does not read";
+    dm.type("edit12", "26,67");
+    EXPECT_FALSE(sheetShows("1813,77")) << "entries typed back after a failed calculation";
+
+    ASSERT_TRUE(open(gayrem));
+    brakeForce.press("BitBtn1");
+    brakeForce.type("Edit24", "0");
+    brakeForce.press("BitBtn1");
+    EXPECT_FALSE(sheetShows("26594,93")) << "a division by zero after some results";
+    ASSERT_TRUE(open(umurrem));
+    lifetime.press("Button1");
+    lifetime.press("Button3");
+    EXPECT_FALSE(sheetShows("1662,18")) << "HAPUS";
+}
 
 } // namespace
 } // namespace loco

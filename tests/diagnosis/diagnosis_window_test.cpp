@@ -61,11 +61,17 @@ protected:
     }
 
     // One letter a step: 0-5 choose a system, M "Mulai", Y "YA", T "TIDAK",
-    // B Backspace, y and t the keys Y and T,
-    // U "Ulangi", I "Info ku", S "Selesai", O reopen from the main menu.
+    // B Backspace, y and t the keys Y and T (+y, +t with Shift held, as
+    // also with Caps Lock on), U "Ulangi", I "Info ku", S "Selesai", O
+    // reopen from the main menu.
     void play(const std::string& script)
     {
+        Qt::KeyboardModifiers held;
         for (const char step : script) {
+            if (step == '+') {
+                held = Qt::ShiftModifier;
+                continue;
+            }
             switch (step) {
             case 'M':
                 click(button("BitBtn8"));
@@ -93,14 +99,15 @@ protected:
                 pressKey(Qt::Key_Backspace);
                 break;
             case 'y':
-                pressKey(Qt::Key_Y);
+                pressKey(Qt::Key_Y, held);
                 break;
             case 't':
-                pressKey(Qt::Key_T);
+                pressKey(Qt::Key_T, held);
                 break;
             default:
                 choose(step - '0');
             }
+            held = {};
         }
     }
 
@@ -192,6 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Transitions, DialogueStates,
         Transition{"ReopenedMidDialogueContinues", "0MTSOT", {E42, 0, false, false, true, true, false, 0}},
         Transition{"ReopenedAfterConclusion", "0MYYSO", {kDonePrompt, 0, false, false, true, false, true, 4}},
         Transition{"KeysAnswerAsTheButtons", "3Mtty", {kDonePrompt, 3, false, false, true, false, true, 4}},
+        Transition{"ShiftedKeysAnswerToo", "3M+t+t+y", {kDonePrompt, 3, false, false, true, false, true, 4}},
         Transition{"KeysDoNothingBeforeMulai", "3yt", {kChosenPrompt, 3, true, true, true, false, false, 0}},
         Transition{"KeysDoNothingAfterAConclusion", "3MTTYtyB", {F3, 3, false, false, true, true, false, 0}},
         Transition{"BackspaceTakesBackTheConclusion", "3MTTYB", {F3, 3, false, false, true, true, false, 0}},

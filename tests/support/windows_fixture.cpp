@@ -1,7 +1,5 @@
 #include "tests/support/windows_fixture.h"
 
-#include "shell/UAWAL_MENU1.h"
-#include "shell/window_refs.h"
 #include "shell/window_registry.h"
 
 #include <QApplication>
@@ -14,7 +12,7 @@ namespace loco {
 void WindowsTest::SetUp()
 {
     createWindows();
-    awal_menu->show();
+    showLoginWindow();
 }
 
 void WindowsTest::TearDown()
