@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -242,6 +243,14 @@ TEST_F(MaintenanceWindowTest, ThePictureOpensAtFullSizeInOneViewer)
 
     pressKey(Qt::Key_1);
     EXPECT_EQ(viewer->zoom(), 1.0);
+    // Pixel for pixel the picture is larger than the window: the keys pan.
+    QScrollBar* across = viewer->horizontalScrollBar();
+    QScrollBar* down = viewer->verticalScrollBar();
+    ASSERT_TRUE(across->isVisible() && down->isVisible());
+    pressKey(Qt::Key_Right);
+    pressKey(Qt::Key_PageDown);
+    EXPECT_GT(across->value(), 0);
+    EXPECT_GT(down->value(), 0);
     pressKey(Qt::Key_Minus);
     EXPECT_LT(viewer->zoom(), 1.0);
     pressKey(Qt::Key_Escape);
