@@ -2,9 +2,18 @@
 
 #include "toolkit/clickable.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace loco {
+namespace {
+
+constexpr int kChoiceMarkMiddle = 6;
+
+} // namespace
 
 QWidget* controlAt(QWidget* root, QPoint point)
 {
@@ -34,7 +43,11 @@ bool isShadowed(const QWidget* control, QWidget* root)
         if (around && around->takesClicks() && dynamic_cast<const Clickable*>(control))
             return true;
     }
-    const QWidget* onTop = controlAt(root, control->mapTo(root, control->rect().center()));
+    // A choice shows itself by its mark, at its left, however wide its box.
+    const bool choice = qobject_cast<const QRadioButton*>(control) || qobject_cast<const QCheckBox*>(control);
+    const QPoint middle = choice ? QPoint(std::min(kChoiceMarkMiddle, control->width() / 2), control->height() / 2)
+                                 : control->rect().center();
+    const QWidget* onTop = controlAt(root, control->mapTo(root, middle));
     return onTop && onTop != control && !control->isAncestorOf(onTop);
 }
 

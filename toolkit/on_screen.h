@@ -11,7 +11,7 @@ namespace loco {
 QWidget* controlAt(QWidget* root, QPoint point);
 
 // A control that stands for nothing of its own on root: another control
-// lies over its middle, or a control around it takes the same clicks (a
+// lies over its middle (a choice's: its mark), or a control around it takes the same clicks (a
 // caption inside a panel that takes clicks). Tab passes it by and assistive
 // technology does not see it.
 bool isShadowed(const QWidget* control, QWidget* root);
