@@ -1,6 +1,6 @@
-// Runs on a real X server (Xvfb) under a real window manager (xfwm4, started
-// here, inside the D-Bus session that its settings need): keyboard-only use
-// of every window, and where the window manager places and stacks windows.
+// On a real X server (Xvfb) under a real window manager (xfwm4, started here
+// in the D-Bus session its settings need): keyboard-only use of every
+// window, and where the window manager places and stacks windows.
 
 #include "calculators/UMENU_DM.h"
 #include "calculators/UMENU_Gayrem.h"
@@ -19,58 +19,36 @@
 #include "tutorials/UMENU_TUNEUP.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
 
 namespace loco {
 namespace {
 
 class WindowManager : public testing::Environment {
-public:
     void SetUp() override
     {
         wm_.start(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")});
-        ASSERT_TRUE(wm_.waitForStarted()) << "xfwm4 did not start";
         // Ready once a new window gets a frame (one mapped before stays bare).
         bool framed = false;
         for (int attempt = 0; attempt < 75 && !framed; ++attempt) {
             QWidget probe;
-            probe.resize(100, 100);
             probe.show();
             framed = QTest::qWaitFor([&] { return probe.frameGeometry() != probe.geometry(); }, 200);
         }
         ASSERT_TRUE(framed) << "xfwm4 framed no window";
     }
-
     void TearDown() override
     {
         wm_.terminate();
         wm_.waitForFinished();
     }
-
-private:
     QProcess wm_;
 };
-
 const testing::Environment* const windowManager = testing::AddGlobalTestEnvironment(new WindowManager);
-
-// Where the focus sits, a list by its own name rather than its edit's.
-QString focusName()
-{
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return {};
-    if (auto* list = qobject_cast<QComboBox*>(focus->parentWidget()))
-        return list->objectName();
-    return focus->objectName();
-}
 
 class KeyboardOnlyTest : public WindowsTest {
 protected:
@@ -80,39 +58,30 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(awal_menu));
     }
 
-    // Tabs to the named control of the active window, as a user does:
-    // every stop on the way is a control the user can see.
-    void tabTo(const QString& name)
+    // Tabs to the named control, as a user does (every stop a control the
+    // user can see), and presses the key there.
+    void press(const QString& name, Qt::Key key, FormWindow* opens = nullptr, Qt::KeyboardModifiers modifiers = {})
     {
         for (int i = 0; i < 80 && focusName() != name; ++i) {
             pressKey(Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
-            ASSERT_NE(focus, nullptr);
-            auto* window = static_cast<FormWindow*>(focus->window());
-            ASSERT_TRUE(focus->isVisible()) << focusName().toStdString();
-            ASSERT_FALSE(isShadowed(focus, window->content())) << focusName().toStdString();
+            ASSERT_TRUE(focus && focus->isVisible()) << focusName().toStdString();
+            ASSERT_FALSE(isShadowed(focus, static_cast<FormWindow*>(focus->window())->content()));
             visited << focusName();
         }
         ASSERT_EQ(focusName(), name) << visited.join(' ').toStdString();
-    }
-
-    void pressAndWaitFor(Qt::Key key, FormWindow* opened)
-    {
-        pressKey(key);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(opened)) << opened->objectName().toStdString();
+        pressKey(key, modifiers);
+        if (opens) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(opens)) << opens->objectName().toStdString();
+        }
     }
 
     // Runs the event loop until the program ends (0) or a second passes (7).
-    int programEndsAfter(const std::function<void()>& keys)
+    int programEndsAfterPressing(const QString& name, Qt::Key key)
     {
-        QTimer press;
-        QTimer giveUp;
-        for (QTimer* timer : {&press, &giveUp})
-            timer->setSingleShot(true);
-        QObject::connect(&press, &QTimer::timeout, keys);
-        QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-        press.start(0);
-        giveUp.start(1000);
+        QObject scope;
+        QTimer::singleShot(0, &scope, [this, name, key] { press(name, key); });
+        QTimer::singleShot(1000, &scope, [] { QCoreApplication::exit(7); });
         return QApplication::exec();
     }
 
@@ -124,119 +93,67 @@ TEST_F(KeyboardOnlyTest, EveryWindowIsOpenedUsedAndClosedWithKeysOnly)
     typeKeys(QStringLiteral("bOlt gerbong"));
     pressKey(Qt::Key_Return);
     EXPECT_FALSE(menu1->isVisible()) << "Enter in the password box submitted";
-    tabTo(QStringLiteral("Panel2"));
-    pressAndWaitFor(Qt::Key_Space, menu1);
-
-    // The menu reads column by column.
+    press(QStringLiteral("Panel2"), Qt::Key_Space, menu1);
     visited.clear();
-    tabTo(QStringLiteral("SpeedButton7"));
+    press(QStringLiteral("SpeedButton7"), Qt::Key_Return, DM); // the menu reads column by column
     EXPECT_EQ(visited.join(' ').toStdString(), "SpeedButton3 SpeedButton2 Image2 SpeedButton6 SpeedButton7");
 
-    pressAndWaitFor(Qt::Key_Return, DM);
-    tabTo(QStringLiteral("Button1"));
-    pressKey(Qt::Key_Return);
+    press(QStringLiteral("Button1"), Qt::Key_Return);
     EXPECT_FALSE(control<QLineEdit>(DM, "Edit15")->text().isEmpty());
-    tabTo(QStringLiteral("Button2"));
-    pressKey(Qt::Key_Return);
-    EXPECT_FALSE(DM->isVisible());
+    press(QStringLiteral("Button2"), Qt::Key_Return, menu1);
 
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu1));
-    tabTo(QStringLiteral("SpeedButton6"));
-    pressAndWaitFor(Qt::Key_Return, umurrem);
+    press(QStringLiteral("SpeedButton6"), Qt::Key_Return, umurrem);
     visited.clear();
-    tabTo(QStringLiteral("Button1"));
+    press(QStringLiteral("Button1"), Qt::Key_Return);
     EXPECT_TRUE(visited.join(' ').endsWith(QStringLiteral("Edit23 Button1"))) << visited.join(' ').toStdString();
-    pressKey(Qt::Key_Return);
     EXPECT_FALSE(control<QLineEdit>(umurrem, "Edit31")->text().isEmpty());
-    tabTo(QStringLiteral("CheckBox2"));
-    pressAndWaitFor(Qt::Key_Space, gayrem);
-    tabTo(QStringLiteral("Button2"));
-    pressKey(Qt::Key_Space);
-    EXPECT_FALSE(gayrem->isVisible());
+    press(QStringLiteral("CheckBox2"), Qt::Key_Space, gayrem);
+    press(QStringLiteral("Button2"), Qt::Key_Space);
     umurrem->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(umurrem));
-    tabTo(QStringLiteral("Button2"));
-    pressKey(Qt::Key_Return);
-    EXPECT_FALSE(umurrem->isVisible());
+    press(QStringLiteral("Button2"), Qt::Key_Return, menu1);
 
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu1));
-    tabTo(QStringLiteral("SpeedButton4"));
-    pressAndWaitFor(Qt::Key_Return, diagno);
-    tabTo(QStringLiteral("RadioGroup1_item0"));
-    pressKey(Qt::Key_Down);
+    press(QStringLiteral("SpeedButton4"), Qt::Key_Return, diagno);
+    press(QStringLiteral("RadioGroup1_item0"), Qt::Key_Down);
     EXPECT_EQ(control<RadioGroup>(diagno, "RadioGroup1")->itemIndex(), 1);
-    tabTo(QStringLiteral("BitBtn8"));
-    pressKey(Qt::Key_Return);
+    press(QStringLiteral("BitBtn8"), Qt::Key_Return);
     EXPECT_TRUE(control(diagno, "BITBTN1")->isEnabled());
-    tabTo(QStringLiteral("BitBtn4"));
-    pressKey(Qt::Key_Return);
-    EXPECT_FALSE(diagno->isVisible());
+    press(QStringLiteral("BitBtn4"), Qt::Key_Return, menu1);
 
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu1));
-    tabTo(QStringLiteral("SpeedButton3"));
-    pressAndWaitFor(Qt::Key_Return, PM);
-    tabTo(QStringLiteral("RadioButton1"));
-    pressKey(Qt::Key_Space);
-    tabTo(QStringLiteral("BitBtn1"));
-    pressKey(Qt::Key_Return);
+    press(QStringLiteral("SpeedButton3"), Qt::Key_Return, PM);
+    press(QStringLiteral("RadioButton1"), Qt::Key_Space);
+    press(QStringLiteral("BitBtn1"), Qt::Key_Return);
     EXPECT_FALSE(control<RichTextBox>(PM, "RichEdit1")->lines().isEmpty());
-    tabTo(QStringLiteral("BitBtn3"));
-    pressKey(Qt::Key_Return);
-    EXPECT_FALSE(PM->isVisible());
+    press(QStringLiteral("BitBtn3"), Qt::Key_Return, menu1);
 
-    // The tune-up introduction is a text box that Tab leaves; the tutorial
-    // text it covers takes no focus until "PROSES" shows it.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu1));
-    tabTo(QStringLiteral("SpeedButton2"));
-    pressAndWaitFor(Qt::Key_Return, TUNEUP);
+    // Ctrl+Tab leaves the tune-up introduction; the text it covers takes no
+    // focus until "PROSES" shows it.
+    press(QStringLiteral("SpeedButton2"), Qt::Key_Return, TUNEUP);
     visited.clear();
-    tabTo(QStringLiteral("Button3"));
-    EXPECT_TRUE(visited.contains(QStringLiteral("Memo1")));
+    press(QStringLiteral("Memo1"), Qt::Key_Tab, nullptr, Qt::ControlModifier);
+    EXPECT_NE(focusName(), QStringLiteral("Memo1"));
+    press(QStringLiteral("BitBtn2"), Qt::Key_Return);
     EXPECT_FALSE(visited.contains(QStringLiteral("RichEdit1")));
-    tabTo(QStringLiteral("BitBtn2"));
-    pressKey(Qt::Key_Return);
-    tabTo(QStringLiteral("RadioGroup3_item0"));
-    pressKey(Qt::Key_Down);
-    tabTo(QStringLiteral("SpeedButton2"));
-    pressKey(Qt::Key_Return);
+    press(QStringLiteral("RadioGroup3_item0"), Qt::Key_Down);
+    press(QStringLiteral("SpeedButton2"), Qt::Key_Return);
+    press(QStringLiteral("RichEdit1"), Qt::Key_Tab);
     EXPECT_FALSE(control<RichTextBox>(TUNEUP, "RichEdit1")->lines().isEmpty());
-    tabTo(QStringLiteral("RichEdit1"));
-    pressKey(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_NE(focusName(), QStringLiteral("RichEdit1"));
-    tabTo(QStringLiteral("Button3"));
-    pressKey(Qt::Key_Return);
-    EXPECT_FALSE(TUNEUP->isVisible());
+    press(QStringLiteral("Button3"), Qt::Key_Return, menu1);
 
-    // The menu's "Close" ends the program, by keyboard as by a click.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu1));
-    tabTo(QStringLiteral("Image2"));
-    EXPECT_EQ(programEndsAfter([] { pressKey(Qt::Key_Return); }), 0);
+    EXPECT_EQ(programEndsAfterPressing(QStringLiteral("Image2"), Qt::Key_Return), 0);
 }
 
-TEST_F(KeyboardOnlyTest, AboutMeOpensAndClosesAndCloseEndsTheProgram)
+TEST_F(KeyboardOnlyTest, AboutMeHelpAndCloseAnswerTheKeyboard)
 {
-    tabTo(QStringLiteral("Image3"));
-    pressAndWaitFor(Qt::Key_Return, info);
-    EXPECT_EQ(focusName(), QStringLiteral("Panel2"));
-    pressKey(Qt::Key_Space);
-    EXPECT_FALSE(info->isVisible());
-
-    ASSERT_TRUE(QTest::qWaitForWindowActive(awal_menu));
-    tabTo(QStringLiteral("Label3"));
-    pressKey(Qt::Key_Return);
-    tabTo(QStringLiteral("Panel3"));
-    pressKey(Qt::Key_Space);
+    press(QStringLiteral("Image3"), Qt::Key_Return, info);
+    press(QStringLiteral("Panel2"), Qt::Key_Space, awal_menu);
+    press(QStringLiteral("Label3"), Qt::Key_Return);
+    press(QStringLiteral("Panel3"), Qt::Key_Space);
     EXPECT_FALSE(control(awal_menu, "RichEdit1")->isVisible());
-    tabTo(QStringLiteral("Image2"));
-    EXPECT_EQ(programEndsAfter([] { pressKey(Qt::Key_Space); }), 0);
+    EXPECT_EQ(programEndsAfterPressing(QStringLiteral("Image2"), Qt::Key_Space), 0);
 }
 
 class WindowManagerTest : public WindowsTest { };
-
-bool framed(const QWidget* window)
-{
-    return window->frameGeometry() != window->geometry();
-}
 
 TEST_F(WindowManagerTest, CentredWindowsAreCentredWithTheirFrame)
 {
@@ -244,34 +161,28 @@ TEST_F(WindowManagerTest, CentredWindowsAreCentredWithTheirFrame)
         window->showModeless();
         const QPoint centre = window->screen()->geometry().center();
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            return framed(window) && (window->frameGeometry().center() - centre).manhattanLength() <= 1;
+            return window->frameGeometry() != window->geometry()
+                && (window->frameGeometry().center() - centre).manhattanLength() <= 1;
         })) << window->objectName().toStdString()
             << ": frame centred at " << window->frameGeometry().center().x() << ","
             << window->frameGeometry().center().y();
-        window->close();
     }
 }
 
-// Before: the notice was transient for the whole program and stayed above
-// every window until OK.
+// Before, the notice stayed above every window of the program until "OK".
 TEST_F(WindowManagerTest, TheNoticeStaysWithTheLifetimeWindowWithoutTakingTheKeyboard)
 {
     umurrem->showModeless();
     ASSERT_TRUE(QTest::qWaitForWindowActive(umurrem));
-    auto* minimum = control<QLineEdit>(umurrem, "Edit5");
-    clickOnScreen(minimum);
+    clickOnScreen(control(umurrem, "Edit5"));
     pressKey(Qt::Key_A, Qt::ControlModifier);
     typeKeys(QStringLiteral("500"));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(DIALOG1));
     const QPoint notice = DIALOG1->frameGeometry().center();
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::topLevelAt(notice) == DIALOG1; }));
-    EXPECT_EQ(QApplication::focusWidget(), minimum);
+    EXPECT_EQ(focusName(), QStringLiteral("Edit5"));
 
     diagno->showModeless();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(diagno));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::topLevelAt(notice) == diagno; }))
-        << "on top: "
-        << (QApplication::topLevelAt(notice) ? qPrintable(QApplication::topLevelAt(notice)->objectName()) : "none");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::topLevelAt(notice) == diagno; }));
 }
 
 } // namespace
