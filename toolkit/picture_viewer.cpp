@@ -104,7 +104,9 @@ void PictureViewer::setScale(qreal scale, QPointF anchor)
 void PictureViewer::updateScrollBars()
 {
     const QSize shown = (QSizeF(image_.size()) * scale_).toSize();
-    const QSize view = viewport()->size();
+    // A picture that fits the window without scroll bars needs none.
+    const QSize whole = maximumViewportSize();
+    const QSize view = shown.width() <= whole.width() && shown.height() <= whole.height() ? whole : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, shown.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setSingleStep(kArrowStep);
