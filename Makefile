@@ -19,7 +19,7 @@ PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/j
 
 PACKAGES := cmake ninja-build g++ make \
             qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
-            libgtest-dev libgmock-dev xvfb xauth pkg-config libgraphviz-dev poppler-utils \
+            libgtest-dev libgmock-dev xvfb xauth xfwm4 dbus-daemon pkg-config libgraphviz-dev poppler-utils \
             desktop-file-utils appstream clang-format \
             fonts-liberation fonts-urw-base35 fonts-comic-neue $(PICTURE_PACKAGES)
 BENCH_PACKAGES := libbenchmark-dev time

@@ -69,6 +69,9 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
 {
     ui->setupUi(content());
     finishDefinition();
+    // "HITUNG" lies below "SELESAI" but computes what was just typed: Tab
+    // reaches it right after the last entry.
+    placeInTabOrderAfter(ui->Edit23, ui->Button1);
     FormCreate();
     computed_ = loco::connectCompute(ui->Button1, this, &Tumurrem::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);

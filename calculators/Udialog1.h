@@ -19,6 +19,9 @@ public:
 
     void OKBtnClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TDIALOG1> ui;
 };

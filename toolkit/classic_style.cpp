@@ -22,6 +22,9 @@ int ClassicStyle::styleHint(
 void ClassicStyle::drawPrimitive(
     PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
+    // The focus ring (focus_ring.h) shows the keyboard focus on every control.
+    if (element == PE_FrameFocusRect)
+        return;
     if (element != PE_PanelButtonCommand && element != PE_PanelButtonTool) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
@@ -33,12 +36,6 @@ void ClassicStyle::drawPrimitive(
     painter->fillRect(option->rect, option->palette.button());
     const QRect inner = drawBevel(*painter, option->rect, bevel, option->palette);
     drawBevel(*painter, inner, bevel, option->palette);
-    if (option->state & State_HasFocus && option->state & State_KeyboardFocusChange) {
-        painter->save();
-        painter->setPen(QPen(option->palette.buttonText().color(), 1, Qt::DotLine));
-        painter->drawRect(option->rect.adjusted(4, 4, -5, -5));
-        painter->restore();
-    }
 }
 
 void ClassicStyle::drawComplexControl(

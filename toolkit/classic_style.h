@@ -7,8 +7,9 @@ namespace loco {
 // Qt's Fusion look with what the classic desktop showed differently:
 // the password character "*", button faces in exactly the colour their
 // definition (or readability) gives, with classic bevels instead of
-// Fusion's lightened gradients, and a plate behind a group's caption
-// where the group's face does not carry it (readability.h).
+// Fusion's lightened gradients, a plate behind a group's caption where the
+// group's face does not carry it (readability.h), and no focus rectangle of
+// its own: the focus ring shows the focus (focus_ring.h).
 class ClassicStyle : public QProxyStyle {
 public:
     ClassicStyle();

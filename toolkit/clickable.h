@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
@@ -26,7 +27,8 @@ private:
 };
 
 // A control that is no button yet may take clicks (panels, labels, pictures):
-// what assistive technology needs to present it as a button.
+// while a handler takes its clicks it is reached by Tab and pressed by Space
+// and Enter, and assistive technology presents it as a button.
 class Clickable {
 public:
     virtual ~Clickable() = default;
@@ -37,5 +39,24 @@ public:
     // The text the control shows, if any.
     virtual QString shownText() const = 0;
 };
+
+// Gives the control the Tab focus exactly while a handler takes its clicks;
+// a click with the mouse leaves the focus where it was, as on a panel.
+inline void followClickHandlers(QWidget* control, const Clickable& clickable)
+{
+    control->setFocusPolicy(clickable.takesClicks() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+// Space and Enter press a focused control that takes clicks; true when the
+// key did.
+inline bool pressedByKey(Clickable& clickable, const QKeyEvent* event)
+{
+    const bool pressKey
+        = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!pressKey || event->modifiers() & ~Qt::KeypadModifier || event->isAutoRepeat() || !clickable.takesClicks())
+        return false;
+    clickable.click();
+    return true;
+}
 
 } // namespace loco

@@ -2,16 +2,20 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/definition.h"
+#include "toolkit/focus_ring.h"
+#include "toolkit/on_screen.h"
 #include "toolkit/readability.h"
 #include "toolkit/reading_order.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,6 +23,10 @@ namespace {
 // The classic sizeable frame at 96 dpi: 4-pixel borders and a caption bar.
 constexpr int kFrameBorder = 4;
 constexpr int kCaptionHeight = 23;
+
+// How long a centred window waits for the window manager to frame it.
+constexpr int kFramingCheckMs = 20;
+constexpr int kFramingChecks = 50;
 
 } // namespace
 
@@ -39,6 +47,7 @@ FormWindow::FormWindow(QWidget* parent)
     // otherwise hand it the focus, and typing would go nowhere.
     scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->viewport()->setFocusPolicy(Qt::NoFocus);
+    new loco::FocusRing(this);
 }
 
 void FormWindow::finishDefinition()
@@ -54,8 +63,6 @@ void FormWindow::finishDefinition()
     loco::applyReadableColors(form);
     loco::applyEntryDefaults(form);
     loco::applyAccessibleNames(form);
-    if (form->property("tabOrder").toString() != QLatin1String("definition"))
-        loco::applyReadingOrder(form);
 
     const QRect outer = form->property("windowGeometry").toRect();
     QSize client(outer.width() - 2 * kFrameBorder, outer.height() - 2 * kFrameBorder - kCaptionHeight);
@@ -80,25 +87,69 @@ void FormWindow::finishDefinition()
         move(outer.topLeft());
 }
 
-// Centres the whole frame; before the window is first mapped the frame is
-// not known yet, so the first showing centres once more.
+void FormWindow::placeInTabOrderAfter(QWidget* after, QWidget* control)
+{
+    tabOrderAfter_.append(std::pair(after, control));
+}
+
+// Panels, labels and pictures take the focus once their handlers are
+// connected, after the definition is set up: the order waits for them.
+void FormWindow::setTabOrder()
+{
+    if (content_->property("tabOrder").toString() != QLatin1String("definition"))
+        loco::applyReadingOrder(content_);
+    for (const auto& [after, control] : tabOrderAfter_)
+        QWidget::setTabOrder(after, control);
+}
+
+// Centres the whole frame: a position is that of the frame.
 void FormWindow::centreOnScreen()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect frame = frameGeometry();
-    // A window's position is that of its frame.
     move(screen.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+// A window manager frames a window only after it is mapped, and tells its
+// frame then (_NET_FRAME_EXTENTS, which Qt reads for frameGeometry): the
+// window is centred again once its frame is known, or when none comes.
+void FormWindow::centreOnceFramed()
+{
+    const bool framed = frameGeometry().size() != size();
+    if (framed || ++framingChecks_ >= kFramingChecks) {
+        centreOnScreen();
+        return;
+    }
+    QTimer::singleShot(kFramingCheckMs, this, &FormWindow::centreOnceFramed);
+}
+
+// Typing goes where the user expects: a window shown the first time gives
+// the focus to its first entry (the password box, before the "CLOSE" mark
+// above it), else Qt gives it to the first control.
+void FormWindow::focusFirstEntry()
+{
+    for (QWidget* w = content_->nextInFocusChain(); w != content_; w = w->nextInFocusChain()) {
+        const auto* entry = qobject_cast<const QLineEdit*>(w);
+        if (entry && !entry->isReadOnly() && entry->isEnabled() && entry->isVisibleTo(this)
+            && (entry->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 bool FormWindow::event(QEvent* event)
 {
     // Polishing runs once, on first showing, before the controls polish.
-    if (event->type() == QEvent::Polish)
+    if (event->type() == QEvent::Polish) {
         loco::applyFonts(content_);
+        setTabOrder();
+    }
     if (event->type() == QEvent::Show && !shownBefore_) {
         shownBefore_ = true;
+        focusFirstEntry();
         if (centred_)
-            QTimer::singleShot(0, this, &FormWindow::centreOnScreen);
+            QTimer::singleShot(0, this, &FormWindow::centreOnceFramed);
     }
     return QWidget::event(event);
 }
@@ -119,8 +170,9 @@ void FormWindow::closeEvent(QCloseEvent* event)
         QCoreApplication::quit();
 }
 
-// Keys that no control took: a dialog closes on Escape, and Enter presses
-// the window's default button, as classic dialogs do.
+// Keys that no control took: a dialog closes on Escape; Enter presses the
+// focused push or speed button, as Space does, or else the window's
+// default button, as classic dialogs do.
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
     if (dialogFrame_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -128,6 +180,11 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QWidget* focus = focusWidget();
+        if ((qobject_cast<QPushButton*>(focus) || qobject_cast<QToolButton*>(focus)) && focus->isEnabled()) {
+            static_cast<QAbstractButton*>(focus)->click();
+            return;
+        }
         for (QPushButton* button : content_->findChildren<QPushButton*>()) {
             if (button->isDefault() && button->isVisible() && button->isEnabled()) {
                 button->click();
@@ -136,4 +193,22 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+// Tab passes by what cannot be seen: a control that another lies over
+// (the tune-up text under its introduction) or a caption inside a panel that
+// takes the same clicks.
+bool FormWindow::focusNextPrevChild(bool next)
+{
+    QList<std::pair<QWidget*, Qt::FocusPolicy>> shadowed;
+    for (QWidget* w : content_->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && loco::isShadowed(w, content_)) {
+            shadowed.append(std::pair(w, w->focusPolicy()));
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    const bool moved = QWidget::focusNextPrevChild(next);
+    for (const auto& [w, policy] : shadowed)
+        w->setFocusPolicy(policy);
+    return moved;
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 class QScrollArea;
 
 // A top-level window built from a stored definition. The definition's form
@@ -34,17 +36,26 @@ public:
 protected:
     // Called by a window's constructor after setupUi(content()).
     void finishDefinition();
+    // Moves control right after `after` in the Tab order, where the reading
+    // order would mislead; applied when the tab order is set, at first showing.
+    void placeInTabOrderAfter(QWidget* after, QWidget* control);
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void setTabOrder();
+    void focusFirstEntry();
     void centreOnScreen();
+    void centreOnceFramed();
 
     QScrollArea* scroll_;
     QWidget* content_;
+    QList<std::pair<QWidget*, QWidget*>> tabOrderAfter_;
     bool mainWindow_ = false;
     bool dialogFrame_ = false;
     bool centred_ = false;
     bool shownBefore_ = false;
+    int framingChecks_ = 0;
 };

@@ -69,3 +69,21 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit clicked();
 }
+
+void Label::connectNotify(const QMetaMethod& signal)
+{
+    QLabel::connectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Label::disconnectNotify(const QMetaMethod& signal)
+{
+    QLabel::disconnectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (!loco::pressedByKey(*this, event))
+        QLabel::keyPressEvent(event);
+}

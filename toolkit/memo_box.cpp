@@ -1,5 +1,7 @@
 #include "toolkit/memo_box.h"
 
+#include "toolkit/tab_key.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QTextBlockFormat>
@@ -8,6 +10,15 @@
 MemoBox::MemoBox(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
+    // Tab leaves the box, as it leaves every other control.
+    setTabChangesFocus(true);
+}
+
+bool MemoBox::event(QEvent* event)
+{
+    if (const std::optional<bool> forward = loco::ctrlTabDirection(event))
+        return focusNextPrevChild(*forward);
+    return QTextEdit::event(event);
 }
 
 QStringList MemoBox::lines() const

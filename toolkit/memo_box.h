@@ -16,6 +16,7 @@ public:
     void setLines(const QStringList& lines);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -62,3 +62,21 @@ void Panel::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit clicked();
 }
+
+void Panel::connectNotify(const QMetaMethod& signal)
+{
+    QWidget::connectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Panel::disconnectNotify(const QMetaMethod& signal)
+{
+    QWidget::disconnectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Panel::keyPressEvent(QKeyEvent* event)
+{
+    if (!loco::pressedByKey(*this, event))
+        QWidget::keyPressEvent(event);
+}

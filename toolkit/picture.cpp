@@ -106,3 +106,21 @@ void Picture::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit clicked();
 }
+
+void Picture::connectNotify(const QMetaMethod& signal)
+{
+    QWidget::connectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Picture::disconnectNotify(const QMetaMethod& signal)
+{
+    QWidget::disconnectNotify(signal);
+    loco::followClickHandlers(this, *this);
+}
+
+void Picture::keyPressEvent(QKeyEvent* event)
+{
+    if (!loco::pressedByKey(*this, event))
+        QWidget::keyPressEvent(event);
+}

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,8 @@ constexpr qreal kScreenShare = 0.9;
 constexpr qreal kZoomStep = 1.25;
 constexpr qreal kMinScale = 1.0 / 16;
 constexpr qreal kMaxScale = 16;
+// Window pixels an arrow key pans by.
+constexpr int kArrowStep = 40;
 
 QPointer<PictureViewer>& viewer()
 {
@@ -29,17 +32,20 @@ QPointer<PictureViewer>& viewer()
 
 } // namespace
 
-PictureViewer::PictureViewer(QWidget* owner) : QWidget(owner, Qt::Window)
+PictureViewer::PictureViewer(QWidget* owner) : QAbstractScrollArea(owner)
 {
+    setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("pictureViewer"));
-    setAccessibleDescription(QStringLiteral(
-        "Roda tetikus, + dan − memperbesar atau memperkecil, 1 ukuran asli, seret untuk menggeser, Esc menutup"));
+    setAccessibleDescription(QStringLiteral("Roda tetikus, + dan − memperbesar atau memperkecil, 1 ukuran asli, "
+                                            "panah, Page Up dan Page Down atau seret untuk menggeser, Esc menutup"));
+    setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::OpenHandCursor);
-    QPalette dark = palette();
+    viewport()->setCursor(Qt::OpenHandCursor);
+    QPalette dark = viewport()->palette();
     dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
-    setPalette(dark);
-    setAutoFillBackground(true);
+    viewport()->setPalette(dark);
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(true);
 }
 
 PictureViewer* PictureViewer::open(QWidget* owner, const QString& path)
@@ -63,15 +69,17 @@ void PictureViewer::showPicture(const QString& name, QImage image)
     const QSizeF room = QSizeF(screen.size()) * kScreenShare;
     // Fitted, but never enlarged beyond pixel for pixel.
     scale_ = std::min({1.0 / devicePixelRatioF(), room.width() / image_.width(), room.height() / image_.height()});
-    offset_ = {};
     setWindowState(windowState() & ~Qt::WindowMinimized);
     resize((QSizeF(image_.size()) * scale_).toSize());
+    updateScrollBars();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
     move(screen.center() - rect().center());
     updateTitle();
     show();
     raise();
     activateWindow();
-    update();
+    viewport()->update();
 }
 
 void PictureViewer::updateTitle()
@@ -83,35 +91,57 @@ void PictureViewer::setScale(qreal scale, QPointF anchor)
 {
     scale = std::clamp(scale, kMinScale, kMaxScale);
     // The picture point under the anchor stays under it.
-    offset_ = anchor - (anchor - offset_) * (scale / scale_);
+    const QPointF offset = anchor - (anchor - this->offset()) * (scale / scale_);
     scale_ = scale;
-    keepInView();
+    updateScrollBars();
+    horizontalScrollBar()->setValue(qRound(-offset.x()));
+    verticalScrollBar()->setValue(qRound(-offset.y()));
     updateTitle();
-    update();
+    viewport()->update();
 }
 
-// A picture smaller than the window is centred; a larger one always fills it.
-void PictureViewer::keepInView()
+// The scroll bars span the part of the picture that the window cannot show.
+void PictureViewer::updateScrollBars()
+{
+    const QSize shown = (QSizeF(image_.size()) * scale_).toSize();
+    // A picture that fits the window without scroll bars needs none.
+    const QSize whole = maximumViewportSize();
+    const QSize view = shown.width() <= whole.width() && shown.height() <= whole.height() ? whole : viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, shown.width() - view.width()));
+    horizontalScrollBar()->setPageStep(view.width());
+    horizontalScrollBar()->setSingleStep(kArrowStep);
+    verticalScrollBar()->setRange(0, std::max(0, shown.height() - view.height()));
+    verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setSingleStep(kArrowStep);
+}
+
+QPointF PictureViewer::offset() const
 {
     const QSizeF shown = QSizeF(image_.size()) * scale_;
-    const auto place = [](qreal offset, qreal shownLength, qreal viewLength) {
-        if (shownLength <= viewLength)
-            return (viewLength - shownLength) / 2;
-        return std::clamp(offset, viewLength - shownLength, 0.0);
+    const QSize view = viewport()->size();
+    const auto place = [](qreal shownLength, int viewLength, int scrolled) {
+        return shownLength <= viewLength ? (viewLength - shownLength) / 2 : qreal(-scrolled);
     };
-    offset_ = {place(offset_.x(), shown.width(), width()), place(offset_.y(), shown.height(), height())};
+    return {place(shown.width(), view.width(), horizontalScrollBar()->value()),
+        place(shown.height(), view.height(), verticalScrollBar()->value())};
 }
 
 void PictureViewer::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
+    QPainter painter(viewport());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom() < 1);
-    painter.drawImage(QRectF(offset_, QSizeF(image_.size()) * scale_), image_);
+    painter.drawImage(QRectF(offset(), QSizeF(image_.size()) * scale_), image_);
 }
 
-void PictureViewer::resizeEvent(QResizeEvent*)
+void PictureViewer::resizeEvent(QResizeEvent* event)
 {
-    keepInView();
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void PictureViewer::scrollContentsBy(int, int)
+{
+    viewport()->update();
 }
 
 void PictureViewer::wheelEvent(QWheelEvent* event)
@@ -122,7 +152,7 @@ void PictureViewer::wheelEvent(QWheelEvent* event)
 
 void PictureViewer::keyPressEvent(QKeyEvent* event)
 {
-    const QPointF centre = rect().center();
+    const QPointF centre = viewport()->rect().center();
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
@@ -138,35 +168,36 @@ void PictureViewer::keyPressEvent(QKeyEvent* event)
         close();
         break;
     default:
-        QWidget::keyPressEvent(event);
+        // Arrows, Page Up and Page Down move the scroll bars.
+        QAbstractScrollArea::keyPressEvent(event);
     }
 }
 
 void PictureViewer::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
+        return QAbstractScrollArea::mousePressEvent(event);
     dragging_ = true;
     dragFrom_ = event->position();
-    setCursor(Qt::ClosedHandCursor);
+    viewport()->setCursor(Qt::ClosedHandCursor);
 }
 
 void PictureViewer::mouseMoveEvent(QMouseEvent* event)
 {
     if (!dragging_)
         return;
-    offset_ += event->position() - dragFrom_;
+    const QPoint moved = (event->position() - dragFrom_).toPoint();
     dragFrom_ = event->position();
-    keepInView();
-    update();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - moved.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - moved.y());
 }
 
 void PictureViewer::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
-        return QWidget::mouseReleaseEvent(event);
+        return QAbstractScrollArea::mouseReleaseEvent(event);
     dragging_ = false;
-    setCursor(Qt::OpenHandCursor);
+    viewport()->setCursor(Qt::OpenHandCursor);
 }
 
 namespace loco {

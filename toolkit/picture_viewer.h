@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QImage>
 #include <QPointF>
-#include <QWidget>
 
 class Picture;
 
 // The picture viewer: one window, reused, that shows a picture file decoded
 // at its full size, at first fitted into nine tenths of the screen. The
-// wheel, + and − zoom, 1 shows the picture pixel for pixel, dragging pans
-// and Escape closes.
-class PictureViewer : public QWidget {
+// wheel, + and − zoom, 1 shows the picture pixel for pixel; the arrow keys,
+// Page Up and Page Down, the scroll bars (where the picture is larger than
+// the window) and dragging pan; Escape closes.
+class PictureViewer : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
@@ -25,6 +26,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -35,13 +37,15 @@ private:
     explicit PictureViewer(QWidget* owner);
     void showPicture(const QString& name, QImage image);
     void setScale(qreal scale, QPointF anchor);
-    void keepInView();
+    void updateScrollBars();
+    // Where the picture's top left corner lies in the window: centred where
+    // it is smaller than the window, else where the scroll bars put it.
+    QPointF offset() const;
     void updateTitle();
 
     QImage image_;
     QString name_;
     qreal scale_ = 1; // window pixels per picture pixel
-    QPointF offset_; // where the picture's top left corner lies
     QPointF dragFrom_;
     bool dragging_ = false;
 };

@@ -1,6 +1,7 @@
 #include "toolkit/radio_group.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) { }
@@ -40,6 +41,40 @@ void RadioGroup::userSelected(int index)
     emit clicked();
 }
 
+// The next enabled item in that direction, round the end, is chosen as a
+// click chooses it.
+void RadioGroup::chooseBeside(int index, int step)
+{
+    const int count = int(buttons_.size());
+    for (int i = (index + step + count) % count; i != index; i = (i + step + count) % count) {
+        QRadioButton* b = buttons_[i];
+        if (b->isEnabled() && b->isVisible()) {
+            b->setFocus(Qt::TabFocusReason);
+            b->click();
+            return;
+        }
+    }
+}
+
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    const int index = int(buttons_.indexOf(qobject_cast<QRadioButton*>(watched)));
+    if (event->type() != QEvent::KeyPress || index < 0)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        chooseBeside(index, -1);
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        chooseBeside(index, 1);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void RadioGroup::rebuild()
 {
     qDeleteAll(buttons_);
@@ -48,6 +83,7 @@ void RadioGroup::rebuild()
         auto* b = new QRadioButton(items_[i], this);
         b->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
         connect(b, &QRadioButton::clicked, this, [this, i] { userSelected(i); });
+        b->installEventFilter(this);
         buttons_.append(b);
         b->show();
     }

@@ -8,7 +8,8 @@ class QRadioButton;
 // A captioned group of mutually exclusive items with an item index (-1 for
 // none). `clicked` is emitted only when the user selects another item: never
 // when the program sets or clears the index, nor when the user clicks the
-// item that is already selected.
+// item that is already selected. The arrow keys choose as they move, as
+// classic radio groups do.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -32,6 +33,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -39,6 +41,7 @@ private:
     void rebuild();
     void arrange();
     void userSelected(int index);
+    void chooseBeside(int index, int step);
 
     QStringList items_;
     QList<QRadioButton*> buttons_;

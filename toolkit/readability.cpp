@@ -4,6 +4,7 @@
 #include "toolkit/definition.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
+#include "toolkit/on_screen.h"
 #include "toolkit/panel.h"
 #include "toolkit/radio_group.h"
 
@@ -65,29 +66,6 @@ void giveReadableFace(QWidget* w, QPalette::ColorRole face, QPalette::ColorRole 
     w->setPalette(palette);
     if (face == QPalette::Window)
         w->setAutoFillBackground(true);
-}
-
-// The topmost control at a point of root that its window shows, whether or
-// not the window has been shown yet (QWidget::childAt needs it shown).
-QWidget* controlAt(QWidget* root, QPoint point)
-{
-    QWidget* found = nullptr;
-    for (QWidget* parent = root;;) {
-        QWidget* hit = nullptr;
-        const QObjectList& children = parent->children();
-        for (auto it = children.crbegin(); it != children.crend() && !hit; ++it) {
-            auto* w = qobject_cast<QWidget*>(*it);
-            const bool hidden = w && w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->isHidden();
-            if (w && !w->isWindow() && !hidden && !w->testAttribute(Qt::WA_TransparentForMouseEvents)
-                && w->geometry().contains(point))
-                hit = w;
-        }
-        if (!hit)
-            return found;
-        found = hit;
-        point -= hit->pos();
-        parent = hit;
-    }
 }
 
 // A caption that another control lies over is not meant to be read.

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace loco {
@@ -91,20 +92,40 @@ QList<QList<const Element*>> split(QList<const Element*> elements, Qt::Orientati
     return runs;
 }
 
-// Bands top to bottom, each read column by column from the left, each
-// column again band by band; what cannot be cut is read by its top-left.
+// The widest empty stretch between two neighbouring runs.
+int widestGap(const QList<QList<const Element*>>& runs, Qt::Orientation across)
+{
+    int widest = -1;
+    for (int i = 1; i < runs.size(); ++i) {
+        int end = std::numeric_limits<int>::min();
+        for (const Element* e : runs[i - 1])
+            end = std::max(end, across == Qt::Horizontal ? e->rect.bottom() : e->rect.right());
+        int start = std::numeric_limits<int>::max();
+        for (const Element* e : runs[i])
+            start = std::min(start, across == Qt::Horizontal ? e->rect.top() : e->rect.left());
+        widest = std::max(widest, start - end);
+    }
+    return widest;
+}
+
+// Cut where the widest empty stretch runs: bands from top to bottom where
+// rows lie far apart, columns from the left where columns do (a menu of two
+// columns reads column by column), each part again the same way; what
+// cannot be cut is read by its top-left.
 QList<const Element*> readingOrder(const QList<const Element*>& elements)
 {
     if (elements.size() <= 1)
         return elements;
-    for (const Qt::Orientation across : {Qt::Horizontal, Qt::Vertical}) {
-        const QList<QList<const Element*>> runs = split(elements, across);
-        if (runs.size() > 1) {
-            QList<const Element*> ordered;
-            for (const QList<const Element*>& run : runs)
-                ordered << readingOrder(run);
-            return ordered;
-        }
+    const QList<QList<const Element*>> bands = split(elements, Qt::Horizontal);
+    const QList<QList<const Element*>> columns = split(elements, Qt::Vertical);
+    const bool byColumns = columns.size() > 1
+        && (bands.size() == 1 || widestGap(columns, Qt::Vertical) > widestGap(bands, Qt::Horizontal));
+    const QList<QList<const Element*>>& runs = byColumns ? columns : bands;
+    if (runs.size() > 1) {
+        QList<const Element*> ordered;
+        for (const QList<const Element*>& run : runs)
+            ordered << readingOrder(run);
+        return ordered;
     }
     QList<const Element*> ordered = elements;
     std::stable_sort(ordered.begin(), ordered.end(), [](const Element* a, const Element* b) {

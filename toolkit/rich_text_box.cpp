@@ -1,6 +1,7 @@
 #include "toolkit/rich_text_box.h"
 
 #include "toolkit/core/error.h"
+#include "toolkit/tab_key.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,6 +9,15 @@
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
+    // Tab leaves the box, as it leaves every other control.
+    setTabChangesFocus(true);
+}
+
+bool RichTextBox::event(QEvent* event)
+{
+    if (const std::optional<bool> forward = loco::ctrlTabDirection(event))
+        return focusNextPrevChild(*forward);
+    return QTextEdit::event(event);
 }
 
 int RichTextBox::lineCount() const

@@ -27,6 +27,9 @@ public:
     qreal lineFontSize(int index) const;
     qreal lineFirstLineIndent(int index) const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     QTextBlock block(int index) const;
     qreal pointsToPixels(qreal points) const;

@@ -1,15 +1,21 @@
 #include "calculators/UMENU_UR.h"
+#include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
 #include "tests/support/windows_fixture.h"
+#include "toolkit/bevel.h"
 #include "toolkit/form_window.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
+#include "tutorials/UMENU_TUNEUP.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -61,11 +67,60 @@ TEST_F(AccessibilityTest, EveryControlAUserCanReachHasANameAndARoleThatSaysWhatI
     for (FormWindow* window : windows()) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
         ASSERT_NE(iface, nullptr);
-        EXPECT_EQ(iface->role(), QAccessible::Window) << window->objectName().toStdString();
+        EXPECT_EQ(iface->role(), window == DIALOG1 ? QAccessible::AlertMessage : QAccessible::Window)
+            << window->objectName().toStdString();
         EXPECT_EQ(iface->text(QAccessible::Name), window->windowTitle());
         collectProblems(iface, window, problems);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+// What a screen reader lists must tell the controls apart: no decoration in
+// the tree, no two controls of a window by one name (a list's edit is part
+// of its list; a covered caption would repeat what covers it), no list or
+// entry named by its value.
+void collectNames(
+    QAccessibleInterface* iface, const QWidget* window, QMap<QString, QStringList>& names, QStringList& problems)
+{
+    const auto* widget = qobject_cast<const QWidget*>(iface->object());
+    if (widget && widget->window() != window)
+        return;
+    const QString what = window->objectName() + "/" + (widget ? widget->objectName() : QString());
+    if (qobject_cast<const Shape*>(widget) || qobject_cast<const Bevel*>(widget)
+        || (qobject_cast<const Picture*>(widget) && !static_cast<const Picture*>(widget)->takesClicks()))
+        problems << what + ": decoration in the tree";
+    const QString name = iface->text(QAccessible::Name);
+    const QString value = iface->text(QAccessible::Value);
+    if (!value.isEmpty() && name == value)
+        problems << what + ": named by its value " + value;
+    if (widget && isInteractive(iface) && !qobject_cast<const QComboBox*>(widget->parentWidget()))
+        names[name] << what;
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface* child = iface->child(i))
+            collectNames(child, window, names, problems);
+}
+
+TEST_F(AccessibilityTest, NamesTellTheControlsApartAndDecorationStaysOut)
+{
+    QStringList problems;
+    for (FormWindow* window : windows()) {
+        window->show();
+        QMap<QString, QStringList> names;
+        collectNames(QAccessible::queryAccessibleInterface(window), window, names, problems);
+        for (auto it = names.cbegin(); it != names.cend(); ++it)
+            if (it.value().size() > 1)
+                problems << "\"" + it.key() + "\" names " + it.value().join(", ");
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(TUNEUP, "RadioGroup3_item0"))->text(QAccessible::Name),
+        QStringLiteral("VSM – 1. Menyetel governor gap"));
+}
+
+TEST_F(AccessibilityTest, TheThicknessNoticeIsAnAlertWithItsText)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(DIALOG1);
+    EXPECT_EQ(iface->role(), QAccessible::AlertMessage);
+    EXPECT_TRUE(iface->text(QAccessible::Description).startsWith(QStringLiteral("Masukkan data yang benar.")));
 }
 
 TEST_F(AccessibilityTest, ThePasswordBoxIsNamedAndNeverTellsWhatWasTyped)

@@ -47,17 +47,6 @@ TEST_F(KeyboardTest, AMinimisedMenuIsRestoredByTheNextAcceptedPassword)
     EXPECT_FALSE(menu1->windowState() & Qt::WindowMinimized);
 }
 
-// Where the focus sits, a list by its own name rather than its edit's.
-QString focusName()
-{
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return {};
-    if (auto* list = qobject_cast<QComboBox*>(focus->parentWidget()))
-        return list->objectName();
-    return focus->objectName();
-}
-
 TEST_F(KeyboardTest, TabWalksTheEngineWindowInReadingOrderAndTheFocusComesBackWhereItWas)
 {
     menu1->showModeless();

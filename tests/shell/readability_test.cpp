@@ -3,16 +3,20 @@
 #include "toolkit/core/contrast.h"
 #include "toolkit/form_window.h"
 #include "toolkit/label.h"
+#include "toolkit/on_screen.h"
 #include "toolkit/panel.h"
 #include "toolkit/radio_group.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -141,6 +145,50 @@ TEST_F(ReadabilityTest, EveryCaptionStandsOutFromItsFaceInEveryState)
                 check(window, w, *caption, "disabled");
                 w->setEnabled(true);
             }
+        }
+        window->hide();
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+// The pixels that focusing a control changes, against what they showed
+// before: at least as many as a ring one pixel wide just inside the control
+// must change by 3:1 or more, whatever set the focus (here the program).
+TEST_F(ReadabilityTest, EveryFocusableControlShowsItsFocusAtLeast3To1)
+{
+    for (FormWindow* window : windows()) {
+        window->showModeless();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QWidget* form = window->content();
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || !w->isEnabled() || isShadowed(w, form)
+                || qobject_cast<QComboBox*>(w->parentWidget()))
+                continue;
+            const QRect area(w->mapTo(form, QPoint(0, 0)), w->size());
+            if (QWidget* focus = QApplication::focusWidget())
+                focus->clearFocus();
+            QCoreApplication::processEvents();
+            const QImage before = form->grab(area).toImage();
+            w->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::processEvents();
+            const QImage after = form->grab(area).toImage();
+            int standingOut = 0;
+            double best = 1;
+            for (int y = 0; y < after.height(); ++y) {
+                for (int x = 0; x < after.width(); ++x) {
+                    const double ratio = contrastRatio(rgb(after.pixelColor(x, y)), rgb(before.pixelColor(x, y)));
+                    standingOut += ratio >= 3;
+                    best = std::max(best, ratio);
+                }
+            }
+            const int ring = 2 * (area.width() + area.height()) - 12; // one pixel wide, one pixel in
+            if (standingOut < ring)
+                problems << QStringLiteral("%1/%2: %3 of %4 ring pixels change by 3:1 (at most %5:1)")
+                                .arg(window->objectName(), w->objectName())
+                                .arg(standingOut)
+                                .arg(ring)
+                                .arg(best, 0, 'f', 2);
         }
         window->hide();
     }

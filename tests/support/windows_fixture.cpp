@@ -3,6 +3,7 @@
 #include "shell/window_registry.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
@@ -61,6 +62,16 @@ QStringList menuTexts(const QMenu* menu)
         if (!action->isSeparator())
             texts << action->text().section(QLatin1Char('\t'), 0, 0);
     return texts;
+}
+
+QString focusName()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return {};
+    if (auto* list = qobject_cast<QComboBox*>(focus->parentWidget()))
+        return list->objectName();
+    return focus->objectName();
 }
 
 void typeKeys(const QString& text)

@@ -29,6 +29,9 @@ QMenu* contextMenuAt(QWidget* control);
 void chooseMenuItem(QMenu* menu, const QString& text);
 QStringList menuTexts(const QMenu* menu);
 
+// Where the keyboard focus sits: a list by its own name rather than its edit's.
+QString focusName();
+
 // Types into whatever has the keyboard focus, through the focused window.
 void typeKeys(const QString& text);
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});

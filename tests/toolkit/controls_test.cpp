@@ -65,6 +65,19 @@ TEST_F(RadioGroupTest, SettingOrClearingTheIndexInCodeDoesNotRunTheHandler)
     EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST_F(RadioGroupTest, ArrowKeysChooseAsTheyMoveRoundTheEnds)
+{
+    QSignalSpy clicks(&group, &RadioGroup::clicked);
+    group.button(0)->setFocus();
+    QTest::keyClick(group.button(0), Qt::Key_Down);
+    EXPECT_EQ(group.itemIndex(), 1);
+    QTest::keyClick(group.button(1), Qt::Key_Up);
+    QTest::keyClick(group.button(0), Qt::Key_Up);
+    EXPECT_EQ(group.itemIndex(), 2);
+    EXPECT_EQ(group.focusWidget(), group.button(2));
+    EXPECT_EQ(clicks.count(), 3);
+}
+
 TEST_F(RadioGroupTest, ItemsAreNamedAfterTheGroupAndStackedTopToBottom)
 {
     EXPECT_EQ(group.button(0)->objectName(), QStringLiteral("RadioGroup1_item0"));

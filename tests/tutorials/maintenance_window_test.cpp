@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -240,8 +241,18 @@ TEST_F(MaintenanceWindowTest, ThePictureOpensAtFullSizeInOneViewer)
     EXPECT_NEAR(
         double(viewer->width()) / viewer->height(), double(viewer->image().width()) / viewer->image().height(), 0.01);
 
+    // Fitted, it needs no scroll bars; pixel for pixel it is larger than the
+    // window, and the keys pan.
+    QScrollBar* across = viewer->horizontalScrollBar();
+    QScrollBar* down = viewer->verticalScrollBar();
+    EXPECT_FALSE(across->isVisible() || down->isVisible());
     pressKey(Qt::Key_1);
     EXPECT_EQ(viewer->zoom(), 1.0);
+    ASSERT_TRUE(across->isVisible() && down->isVisible());
+    pressKey(Qt::Key_Right);
+    pressKey(Qt::Key_PageDown);
+    EXPECT_GT(across->value(), 0);
+    EXPECT_GT(down->value(), 0);
     pressKey(Qt::Key_Minus);
     EXPECT_LT(viewer->zoom(), 1.0);
     pressKey(Qt::Key_Escape);

@@ -173,8 +173,11 @@ UserEvent RandomUser::pressKey()
 {
     static constexpr std::array kKeys{Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape,
         Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-    const Qt::Key key = kKeys[uniform(0, int(kKeys.size()) - 1)];
+    Qt::Key key = kKeys[uniform(0, int(kKeys.size()) - 1)];
     QWidget* focused = current_->focusWidget() ? current_->focusWidget() : current_;
+    // Space or Enter on a way out would end the program, as a click would.
+    if (endsProgram(focused) && (key == Qt::Key_Space || key == Qt::Key_Return))
+        key = Qt::Key_Tab;
     QTest::keyClick(focused, key);
     return {current_, QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), nameOf(focused))};
 }
