@@ -21,6 +21,7 @@ namespace {
 
 const std::string kCannotOpen = "Riwayat perbaikan tidak dapat dibuka: ";
 const std::string kNotFiled = "Catatan tidak tersimpan: ";
+const std::string kNotRead = "Riwayat tidak dapat dibaca: ";
 
 // The columns of a record but its report, in the order recordAt() reads them.
 const QString kColumns = QStringLiteral("r.id, r.uuid, r.filed_at, r.utc_offset, r.kind, r.window_name, r.locomotive,"
@@ -111,9 +112,12 @@ Where whereOf(const RecordFilter& filter)
     if (!filter.locomotive.empty()) {
         const LocomotiveNumber number = normaliseLocomotiveNumber(filter.locomotive);
         where.matchesNothing = !number.accepted();
-        // The number itself, or the numbers that begin with it as whole groups.
-        where.conditions << QStringLiteral("(r.locomotive = ? OR r.locomotive LIKE ? ESCAPE '\\')");
-        where.values << qt(number.number) << likeLiteral(qt(number.number)) + QStringLiteral(" %");
+        // The number itself, or the numbers that begin with it and a blank:
+        // numbers hold letters, digits and single blanks only, and in byte
+        // order (the column's collation) a blank sorts just below '!'. One
+        // range, so that the index serves it.
+        where.conditions << QStringLiteral("r.locomotive >= ? AND r.locomotive < ?");
+        where.values << qt(number.number) << qt(number.number) + QLatin1Char('!');
     }
     if (filter.fromMs) {
         where.conditions << QStringLiteral("r.filed_at >= ?");
@@ -339,6 +343,18 @@ std::string RecordsStore::explain(const QSqlError& error) const
     return problem + (detail.isEmpty() ? "." : " (" + detail.toStdString() + ").");
 }
 
+void RecordsStore::fail(const sql::Failure& failure, const std::string& what)
+{
+    const std::string reason = what + explain(failure.error);
+    if (connectionLost(failure.error)) {
+        // Open again on the next filing or retry().
+        state_ = State::Unavailable;
+        why_ = reason;
+        db_.close();
+    }
+    throw Error(reason);
+}
+
 void RecordsStore::requireOpen(bool writing)
 {
     const State now = state();
@@ -416,14 +432,7 @@ std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copie
             *inserted = count;
         return records;
     } catch (const sql::Failure& failure) {
-        const std::string reason = kNotFiled + explain(failure.error);
-        if (connectionLost(failure.error)) {
-            // The next filing opens the connection again.
-            state_ = State::Unavailable;
-            why_ = reason;
-            db_.close();
-        }
-        throw Error(reason);
+        fail(failure, kNotFiled);
     }
 }
 
@@ -453,7 +462,7 @@ RecordPage RecordsStore::page(const RecordFilter& filter, std::optional<PageCurs
             page.records.push_back(recordAt(rows, false));
         }
     } catch (const sql::Failure& failure) {
-        throw Error("Riwayat tidak dapat dibaca: " + explain(failure.error));
+        fail(failure, kNotRead);
     }
     return page;
 }
@@ -471,7 +480,7 @@ std::optional<Record> RecordsStore::record(std::int64_t number)
             return std::nullopt;
         return recordAt(row, true);
     } catch (const sql::Failure& failure) {
-        throw Error("Riwayat tidak dapat dibaca: " + explain(failure.error));
+        fail(failure, kNotRead);
     }
 }
 
@@ -486,7 +495,7 @@ std::vector<UnitEntry> RecordsStore::unitHistory(std::string_view locomotive)
         while (rows.next())
             entries.push_back({recordAt(rows, false), std::nullopt});
     } catch (const sql::Failure& failure) {
-        throw Error("Riwayat tidak dapat dibaca: " + explain(failure.error));
+        fail(failure, kNotRead);
     }
     std::vector<Finding> findings;
     std::vector<std::size_t> entryOf;
@@ -512,7 +521,7 @@ std::vector<std::string> RecordsStore::knownLocomotives()
         while (rows.next())
             numbers.push_back(textAt(rows, 0));
     } catch (const sql::Failure& failure) {
-        throw Error("Riwayat tidak dapat dibaca: " + explain(failure.error));
+        fail(failure, kNotRead);
     }
     return numbers;
 }
@@ -547,7 +556,7 @@ void RecordsStore::forEachRecord(const std::function<void(const Record&)>& visit
             while (rows.next())
                 batch.push_back(recordAt(rows, true));
         } catch (const sql::Failure& failure) {
-            throw Error("Riwayat tidak dapat dibaca: " + explain(failure.error));
+            fail(failure, kNotRead);
         }
         if (batch.empty())
             return;

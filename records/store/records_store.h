@@ -33,6 +33,10 @@
 // once more before it does. A store made by a newer program is ReadOnly.
 namespace loco::records {
 
+namespace sql {
+struct Failure;
+}
+
 inline constexpr int kPageSize = 500;
 
 // Which records a list shows; every part left empty matches all. Every member has an initializer, so that a filter can
@@ -131,6 +135,9 @@ private:
     void requireOpen(bool writing);
     // Turns a driver error into the user's words (Indonesian) with the place.
     std::string explain(const QSqlError& error) const;
+    // Throws loco::Error(what + the reason); a lost server connection makes
+    // the store Unavailable until it is opened again.
+    [[noreturn]] void fail(const sql::Failure& failure, const std::string& what);
     std::vector<Record> insert(std::vector<Record> records, bool copies, int* inserted);
 
     RecordsConfig config_;

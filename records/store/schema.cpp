@@ -19,7 +19,8 @@ QString statementFor(const SchemaStatement& statement, Engine engine)
 const std::vector<Migration>& recordsMigrations()
 {
     // The report itself lies in a table of its own, so that lists and
-    // filters read only the short columns. search_text holds the searchable
+    // filters read only the short columns. Locomotive numbers sort byte by
+    // byte on both engines (a server's own collation may ignore blanks). search_text holds the searchable
     // fields in lower case (Unicode, by the program), so that free-text
     // search behaves the same on both engines.
     static const std::vector<Migration> migrations{
@@ -52,7 +53,7 @@ const std::vector<Migration>& recordsMigrations()
                     " utc_offset INTEGER NOT NULL,"
                     " kind TEXT NOT NULL CHECK (kind IN ('diagnosis', 'maintenance', 'tuneup', 'calculation')),"
                     " window_name TEXT NOT NULL,"
-                    " locomotive TEXT NOT NULL,"
+                    " locomotive TEXT COLLATE \"C\" NOT NULL,"
                     " subject TEXT NOT NULL,"
                     " conclusion TEXT NOT NULL,"
                     " depot TEXT NOT NULL,"

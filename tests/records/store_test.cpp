@@ -1,3 +1,4 @@
+#include "records/store/record_list_model.h"
 #include "records/store/sql.h"
 #include "tests/records/store_support.h"
 #include "toolkit/core/error.h"
@@ -139,6 +140,15 @@ TEST_F(Store, PagesCoverEveryRecordOnceInOrder)
     }
     EXPECT_EQ(sizes, (std::vector<std::size_t>{500, 500, 100}));
     EXPECT_EQ(shown, numbersOf(filed));
+
+    // A view over the same list reads a page as it scrolls to it.
+    RecordListModel model(store_);
+    model.setFilter({});
+    EXPECT_EQ(model.rowCount(), 500);
+    while (model.canFetchMore({}))
+        model.fetchMore({});
+    EXPECT_EQ(model.rowCount(), 1100);
+    EXPECT_EQ(model.recordAt(1099).number, shown.back());
 }
 
 TEST_F(Store, FiltersByNumberTimeKindStatusAndText)
