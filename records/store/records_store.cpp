@@ -404,29 +404,34 @@ std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copie
 {
     try {
         sql::Transaction transaction(db_, engine() == Engine::Sqlite);
+        QSqlQuery addRecord = sql::prepare(db_,
+            QStringLiteral("INSERT INTO records (uuid, filed_at, utc_offset, kind, window_name, locomotive, subject,"
+                           " conclusion, depot, technician, checker, status, source, work_done, notes, search_text)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                           " ON CONFLICT (uuid) DO NOTHING RETURNING id"));
+        QSqlQuery addReport
+            = sql::prepare(db_, QStringLiteral("INSERT INTO record_reports (record_id, content) VALUES (?, ?)"));
         int count = 0;
         for (Record& r : records) {
-            QSqlQuery added = sql::run(db_,
-                QStringLiteral(
-                    "INSERT INTO records (uuid, filed_at, utc_offset, kind, window_name, locomotive, subject,"
-                    " conclusion, depot, technician, checker, status, source, work_done, notes, search_text)"
-                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                    " ON CONFLICT (uuid) DO NOTHING RETURNING id"),
+            sql::run(addRecord,
                 {qt(r.uuid), qlonglong(r.filedAtMs), r.utcOffsetMinutes, qt(std::string(kindKey(r.kind))), qt(r.window),
                     qt(r.card.locomotive), qt(r.subject), qt(r.conclusion), qt(r.card.depot), qt(r.card.technician),
                     qt(r.card.checker), qt(std::string(statusKey(r.card.status))), qt(r.source), qt(r.card.workDone),
                     qt(r.card.notes), searchTextOf(r)});
-            if (!added.next()) {
+            const bool added = addRecord.next();
+            if (added)
+                r.number = addRecord.value(0).toLongLong();
+            // SQLite commits only once no statement is left running.
+            addRecord.finish();
+            if (!added) {
                 if (copies)
                     continue;
                 throw Error(kNotFiled + ("UUID " + r.uuid + " sudah ada di riwayat."));
             }
-            r.number = added.value(0).toLongLong();
-            added.finish();
-            sql::run(db_, QStringLiteral("INSERT INTO record_reports (record_id, content) VALUES (?, ?)"),
-                {qlonglong(r.number), qt(r.content)});
+            sql::run(addReport, {qlonglong(r.number), qt(r.content)});
             ++count;
         }
+        addReport.finish();
         transaction.commit();
         if (inserted)
             *inserted = count;

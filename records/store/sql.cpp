@@ -4,19 +4,33 @@ namespace loco::records::sql {
 
 QSqlQuery run(const QSqlDatabase& db, const QString& statement, const QVariantList& values)
 {
+    if (!values.isEmpty()) {
+        QSqlQuery query = prepare(db, statement);
+        run(query, values);
+        return query;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    bool done = false;
-    if (values.isEmpty()) {
-        done = query.exec(statement);
-    } else if (query.prepare(statement)) {
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        done = query.exec();
-    }
-    if (!done)
+    if (!query.exec(statement))
         throw Failure{query.lastError()};
     return query;
+}
+
+QSqlQuery prepare(const QSqlDatabase& db, const QString& statement)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        throw Failure{query.lastError()};
+    return query;
+}
+
+void run(QSqlQuery& prepared, const QVariantList& values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        prepared.bindValue(int(i), values[i]);
+    if (!prepared.exec())
+        throw Failure{prepared.lastError()};
 }
 
 QVariant single(const QSqlDatabase& db, const QString& statement, const QVariantList& values)

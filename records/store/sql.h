@@ -19,6 +19,11 @@ struct Failure {
 // Runs the statement, forward only (rows are read once, in order).
 QSqlQuery run(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
+// A statement prepared once and run many times (each PostgreSQL preparation
+// is a round trip to the server): run() it with each set of values.
+QSqlQuery prepare(const QSqlDatabase& db, const QString& statement);
+void run(QSqlQuery& prepared, const QVariantList& values);
+
 // The first column of the first row, or an invalid QVariant when no row.
 QVariant single(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
