@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -154,26 +155,21 @@ std::vector<Pair> registerEngine(const std::string& engine, const RecordsConfig&
     }));
     configure(benchmark::RegisterBenchmark((e + "file_one_record_plain").c_str(), [=](benchmark::State& state) {
         const bool sqlite = config.driver == RecordsConfig::Driver::Sqlite;
-        QSqlQuery insert(plain);
-        insert.prepare(
+        QSqlQuery insert = sql::prepare(plain,
             QStringLiteral("INSERT INTO records (uuid, filed_at, utc_offset, kind, window_name, locomotive,"
                            " subject, conclusion, depot, technician, checker, status, source, work_done, notes,"
                            " search_text) VALUES (?, ?, 420, 'diagnosis', 'diagno', 'CC 201 10 10', 's', 'c',"
                            " 'd', 't', 'p', 'selesai', 'e', 'w', 'n', 'x') RETURNING id"));
-        QSqlQuery report(plain);
-        report.prepare(QStringLiteral("INSERT INTO record_reports (record_id, content) VALUES (?, ?)"));
+        QSqlQuery report
+            = sql::prepare(plain, QStringLiteral("INSERT INTO record_reports (record_id, content) VALUES (?, ?)"));
         const QString content = QString::fromStdString(reportContent(1));
-        int i = 0;
         for (auto _ : state) {
             sql::run(plain, sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
-            insert.addBindValue(QStringLiteral("plain-%1-%2").arg(engine.c_str()).arg(++i));
-            insert.addBindValue(qlonglong(now));
-            insert.exec();
+            sql::run(insert, {QUuid::createUuid().toString(QUuid::WithoutBraces), qlonglong(now)});
             insert.next();
-            report.addBindValue(insert.value(0));
-            report.addBindValue(content);
+            const QVariant number = insert.value(0);
             insert.finish();
-            report.exec();
+            sql::run(report, {number, content});
             sql::run(plain, QStringLiteral("COMMIT"));
         }
     }));

@@ -5,15 +5,6 @@
 #include <QDateTime>
 
 namespace loco::records {
-namespace {
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 QString filedAtText(const Record& record)
 {
     return QDateTime::fromMSecsSinceEpoch(record.filedAtMs, Qt::OffsetFromUTC, record.utcOffsetMinutes * 60)
@@ -47,24 +38,32 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
     const Record& r = recordAt(index.row());
+    std::string_view text;
     switch (index.column()) {
     case Date:
         return filedAtText(r);
     case Locomotive:
-        return qt(r.card.locomotive);
+        text = r.card.locomotive;
+        break;
     case Kind:
-        return qt(kindLabel(r.kind));
+        text = kindLabel(r.kind);
+        break;
     case Subject:
-        return qt(r.subject);
+        text = r.subject;
+        break;
     case Conclusion:
-        return qt(r.conclusion);
+        text = r.conclusion;
+        break;
     case Technician:
-        return qt(r.card.technician);
+        text = r.card.technician;
+        break;
     case Status:
-        return qt(statusLabel(r.card.status));
+        text = statusLabel(r.card.status);
+        break;
     default:
         return {};
     }
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const

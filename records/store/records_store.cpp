@@ -72,9 +72,9 @@ Record recordAt(const QSqlQuery& query, bool withContent)
     return r;
 }
 
-QString qt(const std::string& text)
+QString qt(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // What free-text search looks through, in lower case.
@@ -129,11 +129,11 @@ Where whereOf(const RecordFilter& filter)
     }
     if (filter.kind) {
         where.conditions << QStringLiteral("r.kind = ?");
-        where.values << qt(std::string(kindKey(*filter.kind)));
+        where.values << qt(kindKey(*filter.kind));
     }
     if (filter.status) {
         where.conditions << QStringLiteral("r.status = ?");
-        where.values << qt(std::string(statusKey(*filter.status)));
+        where.values << qt(statusKey(*filter.status));
     }
     const QString text = qt(filter.text).trimmed().toLower();
     if (!text.isEmpty()) {
@@ -414,9 +414,9 @@ std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copie
         int count = 0;
         for (Record& r : records) {
             sql::run(addRecord,
-                {qt(r.uuid), qlonglong(r.filedAtMs), r.utcOffsetMinutes, qt(std::string(kindKey(r.kind))), qt(r.window),
+                {qt(r.uuid), qlonglong(r.filedAtMs), r.utcOffsetMinutes, qt(kindKey(r.kind)), qt(r.window),
                     qt(r.card.locomotive), qt(r.subject), qt(r.conclusion), qt(r.card.depot), qt(r.card.technician),
-                    qt(r.card.checker), qt(std::string(statusKey(r.card.status))), qt(r.source), qt(r.card.workDone),
+                    qt(r.card.checker), qt(statusKey(r.card.status)), qt(r.source), qt(r.card.workDone),
                     qt(r.card.notes), searchTextOf(r)});
             const bool added = addRecord.next();
             if (added)
@@ -496,7 +496,7 @@ std::vector<UnitEntry> RecordsStore::unitHistory(std::string_view locomotive)
     try {
         QSqlQuery rows = sql::run(db_,
             QStringLiteral("SELECT %1 FROM records r WHERE r.locomotive = ? ORDER BY r.filed_at, r.id").arg(kColumns),
-            {qt(std::string(locomotive))});
+            {qt(locomotive)});
         while (rows.next())
             entries.push_back({recordAt(rows, false), std::nullopt});
     } catch (const sql::Failure& failure) {

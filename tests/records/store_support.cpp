@@ -2,8 +2,9 @@
 
 #include "records/store/sql.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,6 +13,19 @@ namespace loco::records::test {
 namespace {
 
 Engine engine = Engine::Sqlite;
+
+QSqlDatabase connectTo(const RecordsConfig& config, const QString& name)
+{
+    const bool sqlite = config.driver == RecordsConfig::Driver::Sqlite;
+    QSqlDatabase db = QSqlDatabase::addDatabase(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
+    db.setDatabaseName(QString::fromStdString(config.database));
+    db.setHostName(QString::fromStdString(config.host));
+    db.setPort(sqlite ? -1 : config.port);
+    db.setUserName(QString::fromStdString(config.user));
+    if (!db.open())
+        throw std::runtime_error("cannot open the test database: " + db.lastError().text().toStdString());
+    return db;
+}
 
 } // namespace
 
@@ -23,14 +37,7 @@ QSqlDatabase clusterAdmin()
     const RecordsConfig cluster = readRecordsConfigFile(LOKO_RECORDS_PG_CONF);
     if (!cluster.problem.empty())
         throw std::runtime_error("no PostgreSQL test cluster (ctest starts it as a fixture): " + cluster.problem);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    db.setHostName(QString::fromStdString(cluster.host));
-    db.setPort(cluster.port);
-    db.setDatabaseName(QString::fromStdString(cluster.database));
-    db.setUserName(QString::fromStdString(cluster.user));
-    if (!db.open())
-        throw std::runtime_error("cannot reach the test cluster: " + db.lastError().text().toStdString());
-    return db;
+    return connectTo(cluster, name);
 }
 
 Engine engineUnderTest()
@@ -45,41 +52,34 @@ void setEngineUnderTest(Engine chosen)
 
 StorePlace::StorePlace(Engine engine)
 {
+    QByteArray ini = "[records]\n";
     if (engine == Engine::Sqlite) {
-        config_.database = dir_.filePath(QStringLiteral("records.sqlite")).toStdString();
-        config_.defaultDatabase = false;
+        ini += "database=" + dir_.filePath(QStringLiteral("records.sqlite")).toUtf8() + "\n";
     } else {
         static int made = 0;
         role_ = "t" + std::to_string(::getpid()) + "_" + std::to_string(++made);
-        const QString role = QString::fromStdString(role_);
-        sql::run(clusterAdmin(), QStringLiteral("CREATE ROLE %1 LOGIN").arg(role));
-        sql::run(clusterAdmin(), QStringLiteral("CREATE SCHEMA %1 AUTHORIZATION %1").arg(role));
+        sql::run(clusterAdmin(), QStringLiteral("CREATE ROLE %1 LOGIN").arg(role_.c_str()));
+        sql::run(clusterAdmin(), QStringLiteral("CREATE SCHEMA %1 AUTHORIZATION %1").arg(role_.c_str()));
         const RecordsConfig cluster = readRecordsConfigFile(LOKO_RECORDS_PG_CONF);
-        config_.driver = RecordsConfig::Driver::Postgresql;
-        config_.host = cluster.host;
-        config_.port = cluster.port;
-        config_.database = cluster.database;
-        config_.user = role_;
+        ini += QStringLiteral("driver=postgresql\nhost=%1\nport=%2\ndatabase=%3\nuser=%4\n")
+                   .arg(cluster.host.c_str(), QString::number(cluster.port), cluster.database.c_str(), role_.c_str())
+                   .toUtf8();
     }
-    QSettings file(configFile(), QSettings::IniFormat);
-    file.beginGroup(QStringLiteral("records"));
-    file.setValue(QStringLiteral("driver"), engine == Engine::Sqlite ? "sqlite" : "postgresql");
-    file.setValue(QStringLiteral("database"), QString::fromStdString(config_.database));
-    if (engine == Engine::Postgresql) {
-        file.setValue(QStringLiteral("host"), QString::fromStdString(config_.host));
-        file.setValue(QStringLiteral("port"), config_.port);
-        file.setValue(QStringLiteral("user"), QString::fromStdString(config_.user));
-    }
+    QDir().mkpath(dir_.filePath(QStringLiteral("lokomotif")));
+    QFile file(configFile());
+    if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size())
+        throw std::runtime_error("cannot write " + configFile().toStdString());
+    file.close();
+    config_ = readRecordsConfigFile(configFile().toStdString());
 }
 
 StorePlace::~StorePlace()
 {
     if (role_.empty())
         return;
-    const QString role = QString::fromStdString(role_);
     try {
-        sql::run(clusterAdmin(), QStringLiteral("DROP SCHEMA %1 CASCADE").arg(role));
-        sql::run(clusterAdmin(), QStringLiteral("DROP ROLE %1").arg(role));
+        sql::run(clusterAdmin(), QStringLiteral("DROP SCHEMA %1 CASCADE").arg(role_.c_str()));
+        sql::run(clusterAdmin(), QStringLiteral("DROP ROLE %1").arg(role_.c_str()));
     } catch (const sql::Failure& failure) {
         ADD_FAILURE() << "cannot remove the test schema: " << failure.error.text().toStdString();
     }
@@ -87,16 +87,7 @@ StorePlace::~StorePlace()
 
 QSqlDatabase StorePlace::connect(const QString& name) const
 {
-    const bool sqlite = config_.driver == RecordsConfig::Driver::Sqlite;
-    QSqlDatabase db = QSqlDatabase::addDatabase(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
-    db.setDatabaseName(QString::fromStdString(config_.database));
-    if (!sqlite) {
-        db.setHostName(QString::fromStdString(config_.host));
-        db.setPort(config_.port);
-        db.setUserName(QString::fromStdString(config_.user));
-    }
-    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-    return db;
+    return connectTo(config_, name);
 }
 
 Record draft(int count, std::string locomotive)

@@ -104,14 +104,14 @@ int list(RecordsStore& store)
 
 QJsonObject jsonOf(const Record& r)
 {
-    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
     QJsonObject object{
         {"number", qint64(r.number)},
         {"uuid", text(r.uuid)},
         {"filedAt",
             QDateTime::fromMSecsSinceEpoch(r.filedAtMs, Qt::OffsetFromUTC, r.utcOffsetMinutes * 60)
                 .toString(Qt::ISODateWithMs)},
-        {"kind", text(std::string(kindKey(r.kind)))},
+        {"kind", text(kindKey(r.kind))},
         {"window", text(r.window)},
         {"locomotive", text(r.card.locomotive)},
         {"subject", text(r.subject)},
@@ -121,7 +121,7 @@ QJsonObject jsonOf(const Record& r)
         {"checker", text(r.card.checker)},
         {"workDone", text(r.card.workDone)},
         {"notes", text(r.card.notes)},
-        {"status", text(std::string(statusKey(r.card.status)))},
+        {"status", text(statusKey(r.card.status))},
         {"source", text(r.source)},
     };
     // The report as the structure it is; a report that no longer reads as
