@@ -19,10 +19,13 @@ PICTURE_DIRS := assets/pictures assets/icons tutorials/pictures tests/fixtures/j
 
 PACKAGES := cmake ninja-build g++ make \
             qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev libjpeg62-turbo-dev qt6-wayland \
+            libqt6sql6-sqlite libqt6sql6-psql \
             libgtest-dev libgmock-dev xvfb xauth xfwm4 dbus-daemon pkg-config libgraphviz-dev poppler-utils \
             desktop-file-utils appstream clang-format \
             fonts-liberation fonts-urw-base35 fonts-comic-neue $(PICTURE_PACKAGES)
-BENCH_PACKAGES := libbenchmark-dev time
+# The records tests and benchmarks run a throwaway PostgreSQL server of their own.
+TEST_PACKAGES := postgresql
+BENCH_PACKAGES := libbenchmark-dev time $(TEST_PACKAGES)
 FUZZ_PACKAGES := clang libclang-rt-dev
 DEB_PACKAGES := dpkg-dev file lintian
 
@@ -53,6 +56,7 @@ check: deps
 	@./tools/check-tree
 
 test: check
+	@./tools/install-packages $(TEST_PACKAGES)
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOKO_SANITIZE=ON -DLOKO_WERROR=ON
 	cmake --build $(TEST_BUILD)
 	$(TEST_BUILD)/run-tests --output-on-failure -j2 --timeout 300

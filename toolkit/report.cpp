@@ -299,6 +299,7 @@ void addPictureFile(ReportSection& section, const QString& path)
 {
     try {
         section.picture = loadJpegFile(path);
+        section.pictureFile = path;
     } catch (const Error& error) {
         section.lines << QStringLiteral("Gambar tidak dapat dibaca: %1").arg(QString::fromUtf8(error.what()));
     }

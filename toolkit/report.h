@@ -28,6 +28,7 @@ struct ReportSection {
     QList<ReportRow> rows;
     QStringList lines;
     QImage picture;
+    QString pictureFile = {}; // where the picture was read, so that a stored report can be printed again
 };
 
 struct Report {
@@ -38,8 +39,9 @@ struct Report {
     QDateTime madeAt = QDateTime::currentDateTime();
 };
 
-// Gives the section the picture of a JPEG file, decoded at full size; when
-// the file cannot be read, a line saying so stands in its place.
+// Gives the section the picture of a JPEG file, decoded at full size, and
+// notes the file; when the file cannot be read, a line saying so stands in
+// its place.
 void addPictureFile(ReportSection& section, const QString& path);
 
 // A4 portrait with margins in millimetres.
