@@ -8,11 +8,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 int main(int argc, char* argv[])
 {
+    // The program's one option of its own: it is started from the desktop.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("lokomotif " LOKO_VERSION "\n", stdout);
+        return EXIT_SUCCESS;
+    }
     // The windows open where they are defined and are raised and restored on
     // request, which native Wayland leaves to the compositor: XWayland first.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -89,6 +89,18 @@ std::string chainOf(int n)
     return text;
 }
 
+// Questions whose YA and TIDAK both lead to the next: 2^n answer paths.
+std::string manyPaths(int n)
+{
+    std::string text = "start\tQ0\nclosing\tN\tn\n";
+    for (int i = 0; i < n; ++i) {
+        const std::string next = i + 1 < n ? "Q" + std::to_string(i + 1) : "N";
+        text += "question\tQ" + std::to_string(i) + "\tT" + std::to_string(i) + "\nya\t" + next + "\ntidak\t" + next
+            + "\n";
+    }
+    return text;
+}
+
 struct CommandCase {
     const char* name;
     QStringList arguments; // FILE stands for the file written from text, DIR for its folder
@@ -132,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Command,
             "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"
             "FILE:3: error: unknown record \"YA\": record names are lower case: start, heading, closing, question, ya, "
             "tidak\n"},
-        CommandCase{"ErrorsStopPaths", {"paths", "FILE"}, "start\tQ2\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 1,
+        CommandCase{"ErrorsStopPaths", {"paths", "FILE"},
+            "start\tQ2\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 1,
             "FILE:1: error: start: Q2 names nothing; did you mean Q1?\n"},
         CommandCase{"UnknownCommand", {"chek"}, "", 2,
             "lokomotif-kb: unknown command \"chek\"; 'lokomotif-kb --help' lists the commands\n"},
@@ -151,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Command,
             "lokomotif-kb: graph writes the pages of a diagram as PDF: name the output OUT.pdf, not \"DIR/k.svg\"\n"},
         CommandCase{"ChainOfNoQuestion", {"graph", "FILE", "--chain", "Q4", "-o", "DIR/k.svg"}, kSmall, 2,
             "lokomotif-kb: there is no question Q4; did you mean Q1?\n"},
+        CommandCase{"TooManyPathsForCases", {"paths", "--cases", "FILE", "-o", "DIR/k.cases"}, manyPaths(17), 2,
+            "lokomotif-kb: FILE has more than 100000 answer paths: too many to list as cases\n"},
         CommandCase{"TooLargeForAHandbook", {"handbook", "FILE", "-o", "DIR/k.pdf"}, chainOf(5001), 2,
             "lokomotif-kb: FILE has 5001 questions; a handbook serves at most 5000\n"},
         CommandCase{"Version", {"--version"}, "", 0, ""},

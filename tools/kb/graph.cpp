@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cmath>
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
@@ -26,6 +27,8 @@ namespace {
 // About 40 characters a line keeps the boxes near a 3:1 shape at 11 pt.
 constexpr std::size_t kWrapWidth = 40;
 constexpr std::size_t kLegendWidth = 70;
+constexpr long kLargeGraph = 500;
+constexpr long kVeryLargeGraph = 2000;
 
 // A backslash of the text doubled, so that Graphviz keeps it a backslash.
 std::string escaped(std::string_view text)
@@ -153,6 +156,7 @@ private:
             agattr(graph_, kind, const_cast<char*>(name), const_cast<char*>(value));
         };
         attribute(AGRAPH, "rankdir", "TB");
+        attribute(AGRAPH, "bgcolor", "white");
         attribute(AGRAPH, "nodesep", "0.3");
         attribute(AGRAPH, "ranksep", "0.45");
         attribute(AGRAPH, "labelloc", "t");
@@ -164,6 +168,17 @@ private:
         attribute(AGNODE, "margin", "0.12,0.06");
         attribute(AGEDGE, "fontname", "DejaVu Sans");
         attribute(AGEDGE, "fontsize", "10");
+        // Graphviz's placement grows much faster than the graph: its
+        // iterations are bounded for large ones (2,000 questions: 8 s rather
+        // than minutes), and edges drawn straight for the largest.
+        const auto shown = std::count(shown_.begin(), shown_.end(), true);
+        if (shown > kLargeGraph) {
+            attribute(AGRAPH, "nslimit", "0.1");
+            attribute(AGRAPH, "nslimit1", "0.1");
+            attribute(AGRAPH, "mclimit", "0.1");
+        }
+        if (shown > kVeryLargeGraph)
+            attribute(AGRAPH, "splines", "line");
     }
 
     Agnode_t* node(const std::string& name, const char* shape, const char* fill, const std::string& label)

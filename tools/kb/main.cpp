@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -130,11 +131,6 @@ void requireOutput(const Invocation& call, const std::vector<std::string>& input
     }
 }
 
-void writeOutput(const std::string& path, std::string_view bytes)
-{
-    writeFileSafely(path, bytes);
-}
-
 void refuseLargeFiles(const std::vector<KnowledgeFile>& files, const char* what)
 {
     for (const KnowledgeFile& file : files) {
@@ -146,12 +142,12 @@ void refuseLargeFiles(const std::vector<KnowledgeFile>& files, const char* what)
 }
 
 // Qt's fonts and PDF writer need an application; no display is needed.
-QGuiApplication guiApplication(const Invocation& call)
+std::unique_ptr<QGuiApplication> guiApplication(const Invocation& call)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    return QGuiApplication(argc, call.argv);
+    return std::make_unique<QGuiApplication>(argc, call.argv);
 }
 
 int check(const Invocation& call)
@@ -184,7 +180,7 @@ int paths(const Invocation& call)
         const std::vector<KnowledgeFile> files = knowledge(call.arguments);
         if (!report(files, false))
             return kExitErrors;
-        writeOutput(call.output, writeCases(casesOfFiles(files)));
+        writeFileSafely(call.output, writeCases(casesOfFiles(files)));
         return EXIT_SUCCESS;
     }
     if (!call.output.empty())
@@ -275,12 +271,9 @@ int graph(const Invocation& call)
     request.pages = call.pages;
     request.title = kb::systemTitle(files.front().path);
     request.edition = kb::editionOf(files);
-    if (request.pages.empty()) {
-        writeOutput(call.output, kb::drawGraph(*files.front().checked.base, request));
-    } else {
-        const QGuiApplication app = guiApplication(call);
-        writeOutput(call.output, kb::drawGraph(*files.front().checked.base, request));
-    }
+    // Pages are drawn with Qt's fonts; one drawing is Graphviz's alone.
+    const std::unique_ptr<QGuiApplication> app = request.pages.empty() ? nullptr : guiApplication(call);
+    writeFileSafely(call.output, kb::drawGraph(*files.front().checked.base, request));
     return EXIT_SUCCESS;
 }
 
@@ -293,11 +286,11 @@ int handbook(const Invocation& call)
     if (!report(files, false))
         return kExitErrors;
     refuseLargeFiles(files, "a handbook");
-    const QGuiApplication app = guiApplication(call);
+    const std::unique_ptr<QGuiApplication> app = guiApplication(call);
     std::vector<kb::HandbookSystem> systems;
     for (const KnowledgeFile& file : files)
         systems.push_back({kb::systemTitle(file.path), &*file.checked.base});
-    writeOutput(call.output, kb::writeHandbook(systems, kb::editionOf(files)));
+    writeFileSafely(call.output, kb::writeHandbook(systems, kb::editionOf(files)));
     return EXIT_SUCCESS;
 }
 
