@@ -17,8 +17,8 @@
 #include <cmath>
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
-#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace loco::kb {
@@ -201,10 +201,10 @@ private:
             return node("x" + std::to_string(outcome.target), "plaintext", "#ffffff",
                 "\u2192 " + escaped(base_.questions()[outcome.target].label));
         case Outcome::Kind::Conclusion: {
+            const auto [group, number] = outline_.conclusionOf(outcome);
+            usedGroups_.insert(group);
             const std::string label = outline_.conclusionLabel(outcome);
-            const std::string cause = withoutExtraBlanks(outline_.headingGroups()[outline_.conclusionOf(outcome).first]
-                                                             .causes[outline_.conclusionOf(outcome).second - 1]);
-            usedGroups_[outline_.conclusionOf(outcome).first] = true;
+            const std::string cause = withoutExtraBlanks(outline_.headingGroups()[group].causes[number - 1]);
             return node("c" + label, "note", "#e4f1dc",
                 escaped(label) + "\\n" + (cause.empty() ? "(tanpa keterangan)" : wrapped(cause)));
         }
@@ -234,18 +234,15 @@ private:
     // The headings of the conclusions drawn, once each, left-aligned.
     void legend()
     {
+        if (usedGroups_.empty())
+            return;
         std::string label = "Judul kesimpulan\\l";
-        bool any = false;
-        for (std::size_t g = 0; g < outline_.headingGroups().size(); ++g) {
-            if (!usedGroups_.count(g))
-                continue;
-            any = true;
+        for (const std::size_t g : usedGroups_) {
             const std::string heading = base_.headings()[outline_.headingGroups()[g].headings.front()].text;
             label += escaped(outline_.groupLabel(g)) + ": "
                 + wrapped(withoutExtraBlanks(heading), kLegendWidth, "\\l    ") + "\\l";
         }
-        if (any)
-            node("legend", "box", "#fffbe6", label);
+        node("legend", "box", "#fffbe6", label);
     }
 
     const KnowledgeBase& base_;
@@ -253,7 +250,7 @@ private:
     Agraph_t* graph_;
     std::vector<bool> shown_;
     std::vector<Agnode_t*> questionNodes_;
-    std::map<std::size_t, bool> usedGroups_;
+    std::set<std::size_t> usedGroups_;
 };
 
 // Graphviz's own drawing instructions (xdot, as JSON) replayed with Qt: the

@@ -105,11 +105,8 @@ struct Fonts {
 // pass found.
 class BookText {
 public:
-    BookText(const std::vector<HandbookSystem>& systems, const Fonts& fonts, QPaintDevice* device, qreal width)
-        : systems_(systems), fonts_(fonts), device_(device), width_(width)
-          // QTextLayout reads tab positions as pixels at 96 dots per inch.
-          ,
-          tabUnit_(96.0 / device->logicalDpiX())
+    BookText(const std::vector<HandbookSystem>& systems, const Fonts& fonts, QPaintDevice* device)
+        : systems_(systems), fonts_(fonts), device_(device), tabUnit_(96.0 / device->logicalDpiX())
     {
         for (const HandbookSystem& system : systems)
             outlines_.push_back(std::make_unique<Outline>(*system.base));
@@ -364,8 +361,7 @@ private:
     const std::vector<HandbookSystem>& systems_;
     const Fonts& fonts_;
     QPaintDevice* device_;
-    qreal width_;
-    qreal tabUnit_;
+    qreal tabUnit_; // QTextLayout reads tab positions as pixels at 96 dots per inch
     std::vector<std::unique_ptr<Outline>> outlines_;
     const Pages* pages_ = nullptr;
     bool allPages_ = false;
@@ -532,7 +528,7 @@ std::string writeHandbook(const std::vector<HandbookSystem>& systems, const std:
         const QSizeF area(paintArea.width(), paintArea.height() - kFooterHeight);
 
         const Fonts fonts;
-        BookText book(systems, fonts, &writer, area.width());
+        BookText book(systems, fonts, &writer);
         Pages pages;
         std::vector<Paragraph> paragraphs;
         std::unique_ptr<Layout> layout;

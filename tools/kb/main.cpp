@@ -36,6 +36,8 @@ constexpr int kExitUsage = 2;
 // Beyond this a handbook or a diagram serves nobody, and Graphviz runs out
 // of memory long before; the shipped six hold 254 questions.
 constexpr std::size_t kMostQuestionsToPrint = 5000;
+// Graphviz took 9 s for 2,000 questions and two and a half minutes for 5,000.
+constexpr std::size_t kQuestionsToWarnOfWaiting = 2000;
 
 constexpr std::string_view kOverview = R"(usage: lokomotif-kb COMMAND [ARGUMENTS]
 
@@ -265,6 +267,9 @@ int graph(const Invocation& call)
     if (!report(files, false))
         return kExitErrors;
     refuseLargeFiles(files, "a diagram");
+    const std::size_t questions = files.front().checked.base->questions().size();
+    if (questions > kQuestionsToWarnOfWaiting)
+        std::cerr << "lokomotif-kb: Graphviz lays out " << questions << " questions; that can take minutes\n";
     kb::GraphRequest request;
     request.format = lowerCase(std::filesystem::path(call.output).extension().string().substr(1));
     request.chain = call.chain;
