@@ -1,5 +1,6 @@
 #include "toolkit/core/sha256.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -30,8 +31,11 @@ Sha256::Sha256()
 void Sha256::add(std::string_view bytes)
 {
     length_ += bytes.size();
-    for (const char c : bytes) {
-        block_[used_++] = static_cast<unsigned char>(c);
+    while (!bytes.empty()) {
+        const std::size_t taken = std::min(bytes.size(), sizeof block_ - used_);
+        std::memcpy(block_ + used_, bytes.data(), taken);
+        used_ += taken;
+        bytes.remove_prefix(taken);
         if (used_ == sizeof block_) {
             compress(block_);
             used_ = 0;
@@ -70,20 +74,28 @@ void Sha256::compress(const unsigned char* block)
         const std::uint32_t s1 = rotr(w[i - 2], 17) ^ rotr(w[i - 2], 19) ^ (w[i - 2] >> 10);
         w[i] = w[i - 16] + s0 + w[i - 7] + s1;
     }
-    std::uint32_t v[8];
-    std::memcpy(v, state_, sizeof v);
+    std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
+    std::uint32_t e = state_[4], f = state_[5], g = state_[6], h = state_[7];
     for (int i = 0; i < 64; ++i) {
-        const std::uint32_t s1 = rotr(v[4], 6) ^ rotr(v[4], 11) ^ rotr(v[4], 25);
-        const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
-        const std::uint32_t t1 = v[7] + s1 + choice + kRound[i] + w[i];
-        const std::uint32_t s0 = rotr(v[0], 2) ^ rotr(v[0], 13) ^ rotr(v[0], 22);
-        const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-        std::memmove(v + 1, v, 7 * sizeof v[0]);
-        v[4] += t1;
-        v[0] = t1 + s0 + majority;
+        const std::uint32_t t1 = h + (rotr(e, 6) ^ rotr(e, 11) ^ rotr(e, 25)) + ((e & f) ^ (~e & g)) + kRound[i] + w[i];
+        const std::uint32_t t2 = (rotr(a, 2) ^ rotr(a, 13) ^ rotr(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
+        h = g;
+        g = f;
+        f = e;
+        e = d + t1;
+        d = c;
+        c = b;
+        b = a;
+        a = t1 + t2;
     }
-    for (int i = 0; i < 8; ++i)
-        state_[i] += v[i];
+    state_[0] += a;
+    state_[1] += b;
+    state_[2] += c;
+    state_[3] += d;
+    state_[4] += e;
+    state_[5] += f;
+    state_[6] += g;
+    state_[7] += h;
 }
 
 std::string sha256Hex(std::string_view bytes)
