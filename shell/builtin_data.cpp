@@ -1,6 +1,7 @@
 #include "shell/builtin_data.h"
 
 #include "diagnosis/core/knowledge_check.h"
+#include "diagnosis/core/knowledge_edition.h"
 #include "toolkit/core/error.h"
 
 #include <QFile>
@@ -54,6 +55,7 @@ public:
         const auto source = read("diagnosis/data/" + std::string(kSystemFileNames[static_cast<std::size_t>(system)]));
         if (!source)
             return std::nullopt;
+        knowledgeTexts_.push_back(source->text);
         CheckedKnowledge checked = checkKnowledgeFile(source->text, source->name);
         for (const Diagnostic& d : checked.diagnostics) {
             if (d.severity == Diagnostic::Severity::Error)
@@ -85,9 +87,16 @@ public:
 
     const std::vector<std::string>& problems() const { return problems_; }
 
+    // The edition of the knowledge files read, in the order of the systems.
+    std::string knowledgeEdition() const
+    {
+        return loco::knowledgeEdition({knowledgeTexts_.begin(), knowledgeTexts_.end()});
+    }
+
 private:
     QString root_;
     std::vector<std::string> problems_;
+    std::vector<std::string> knowledgeTexts_;
 };
 
 } // namespace
@@ -110,6 +119,7 @@ void loadBuiltinData(const QString& root)
     auto data = std::make_unique<BuiltinData>(BuiltinData{{}, std::move(*maintenance), std::move(*tuneup)});
     for (const System system : kAllSystems)
         data->knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
+    data->knowledge.setEdition(reader.knowledgeEdition());
     loaded() = std::move(data);
 }
 

@@ -7,11 +7,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 int main(int argc, char* argv[])
 {
+    // The program's one option of its own: it is started from the desktop.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("lokomotif " LOKO_VERSION "\n", stdout);
+        return EXIT_SUCCESS;
+    }
     loco::lookForDisplay();
     QApplication app(argc, argv);
     if (!loco::foundDisplay())

@@ -83,11 +83,25 @@ bool saveReport(FormWindow* window, const QString& folder, const QString& name)
 
 int main(int argc, char* argv[])
 {
+    const QString argument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argument == QLatin1String("--version")) {
+        QTextStream(stdout) << "lokomotif-tour " LOKO_VERSION "\n";
+        return 0;
+    }
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        QTextStream(stdout) << "usage: lokomotif-tour OUTDIR\n\n"
+                               "Builds the windows of lokomotif without a display and writes a PNG picture of each\n"
+                               "into OUTDIR (made when missing), with a few states along a typical use, the picture\n"
+                               "viewer and the first page of three reports (through pdftoppm). Prints the path of\n"
+                               "every picture. Exit code 0 when all were written, 1 when one failed, 2 for wrong\n"
+                               "arguments. 'lokomotif-tour --version' prints the version.\n";
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: lokomotif-tour OUTDIR\n";
+    if (argc != 2 || argument.startsWith(QLatin1Char('-'))) {
+        QTextStream(stderr) << "usage: lokomotif-tour OUTDIR ('lokomotif-tour --help' says more)\n";
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);

@@ -34,6 +34,12 @@ std::size_t KnowledgeBase::findQuestion(std::string_view text) const
     return it == byText_.end() ? kNotFound : it->second;
 }
 
+const KnowledgeBase::LabelRef* KnowledgeBase::findLabel(std::string_view label) const
+{
+    const auto it = labels_.find(label);
+    return it == labels_.end() ? nullptr : &it->second;
+}
+
 bool KnowledgeBase::addHeading(Heading heading)
 {
     if (!labels_.try_emplace(heading.label, LabelRef{LabelKind::Heading, headings_.size()}).second)

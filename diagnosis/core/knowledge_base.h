@@ -89,6 +89,14 @@ public:
     // Index of the first question with exactly this text, or kNotFound.
     std::size_t findQuestion(std::string_view text) const;
 
+    // What a label names: a question, heading or closing text, and its index.
+    enum class LabelKind { Question, Heading, Closing };
+    struct LabelRef {
+        LabelKind kind;
+        std::size_t index;
+    };
+    const LabelRef* findLabel(std::string_view label) const;
+
 private:
     friend class KnowledgeParser;
 
@@ -97,12 +105,6 @@ private:
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
     template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
-
-    enum class LabelKind { Question, Heading, Closing };
-    struct LabelRef {
-        LabelKind kind;
-        std::size_t index;
-    };
 
     // Each returns false when the label is taken already: rows, headings and
     // closings share one set of labels so that a target is never ambiguous.

@@ -16,8 +16,13 @@ bool CheckedKnowledge::hasErrors() const
 CheckedKnowledge checkKnowledgeFile(std::string_view text, std::string_view file)
 {
     auto read = readKnowledgeBase(text);
-    if (auto* error = std::get_if<ParseError>(&read))
-        return {std::nullopt, {{Diagnostic::Severity::Error, std::string(file), error->line, error->problem}}};
+    if (auto* errors = std::get_if<std::vector<ParseError>>(&read)) {
+        CheckedKnowledge malformed;
+        for (ParseError& error : *errors)
+            malformed.diagnostics.push_back(
+                {Diagnostic::Severity::Error, std::string(file), error.line, std::move(error.problem)});
+        return malformed;
+    }
     CheckedKnowledge checked{std::move(std::get<KnowledgeBase>(read)), {}};
     checked.diagnostics = findInconsistencies(*checked.base, file);
     return checked;

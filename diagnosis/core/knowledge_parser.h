@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace loco {
 
@@ -28,12 +29,14 @@ struct ParseError {
 //   ya|tidak <heading label> <cause line> [<type size>]  a conclusion, 12 points unless given
 //
 // An answer without a line has no outcome. Labels may be used before they are
-// defined; labels that name nothing are left for findInconsistencies(). The
-// first malformed line ends the reading.
-std::variant<KnowledgeBase, ParseError> readKnowledgeBase(std::string_view text);
+// defined; labels that name nothing are left for findInconsistencies().
+// Gives every malformed line, in line order (text that is not UTF-8: the
+// first fault only); the answers of a question line that cannot be read are
+// passed over, since their faults would follow from its fault.
+std::variant<KnowledgeBase, std::vector<ParseError>> readKnowledgeBase(std::string_view text);
 
 // readKnowledgeBase() for text that must be well-formed: throws
-// loco::Error("<sourceName>:<line>: <problem>") otherwise.
+// loco::Error("<sourceName>:<line>: <problem>") for its first malformed line.
 KnowledgeBase parseKnowledgeBase(std::string_view text, std::string_view sourceName = {});
 
 } // namespace loco

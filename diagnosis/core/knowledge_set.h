@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace loco {
@@ -55,10 +56,15 @@ public:
     // The question that "Mulai" shows; empty for no system.
     std::string_view startQuestion(int system) const;
 
+    // The edition of the files the bases were read from (knowledgeEdition()).
+    const std::string& edition() const { return edition_; }
+    void setEdition(std::string edition) { edition_ = std::move(edition); }
+
 private:
     const KnowledgeBase* find(int system) const;
 
     std::array<KnowledgeBase, kSystemCount> bases_;
+    std::string edition_;
 };
 
 } // namespace loco

@@ -9,6 +9,8 @@
 #include "toolkit/rich_text_box.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -229,7 +231,16 @@ TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
     expectInOrder(report.text(),
         QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"), "1. " + F1 + " TIDAK",
             "2. " + F2 + " TIDAK", "3. " + F3 + " YA", QStringLiteral("Kesimpulan")}
-            + results()->lines());
+            + results()->lines() + QStringList{QString::fromStdString(loco::knowledgeBases().edition())});
+    // The edition the handbook prints: the SHA-256 of the six files in the systems' order.
+    QCryptographicHash files(QCryptographicHash::Sha256);
+    for (const std::string_view name : loco::kSystemFileNames) {
+        QFile file(QStringLiteral(":/diagnosis/data/") + QLatin1String(name.data(), qsizetype(name.size())));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        files.addData(file.readAll());
+    }
+    EXPECT_EQ(QString::fromStdString(loco::knowledgeBases().edition()),
+        QStringLiteral("Edisi " LOKO_VERSION " \u00b7 ") + QString::fromLatin1(files.result().toHex().left(8)));
 }
 
 TEST_F(DiagnosisWindowTest, ResultsLieOverTheExplanationOnlyWhileShown)

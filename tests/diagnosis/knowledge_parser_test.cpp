@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace loco {
 namespace {
@@ -69,6 +70,21 @@ TEST(Parser, IgnoresAByteOrderMarkAndBlankLines)
     EXPECT_EQ(base.startQuestion(), "A");
 }
 
+// Every malformed line at once; the answers of a question that cannot be
+// read are passed over, since their faults would follow from its own.
+TEST(Parser, ReportsEveryMalformedLineOnce)
+{
+    const auto read = readKnowledgeBase("question\tQ1\tA\tB\nya\tH1\tc\ntidak\tQ2\n"
+                                        "heading\tH1\t\n"
+                                        "question\tQ2\tC\nya\tH1\tc\t0\ntidak\tN1\n");
+    const auto* errors = std::get_if<std::vector<ParseError>>(&read);
+    ASSERT_NE(errors, nullptr);
+    std::vector<std::size_t> lines;
+    for (const ParseError& error : *errors)
+        lines.push_back(error.line);
+    EXPECT_EQ(lines, (std::vector<std::size_t>{1, 1, 4, 6}));
+}
+
 struct BrokenInput {
     const char* name;
     std::string text;
@@ -97,13 +113,32 @@ const std::string kHead = "start\tQ1\nquestion\tQ1\tA\n";
 INSTANTIATE_TEST_SUITE_P(Rows, ParserErrors,
     testing::Values(BrokenInput{"Empty", "", "rem.txt:1: there is no \"start\" line"},
         BrokenInput{"NoStart", "# only\nquestion\tQ1\tA\n", "rem.txt:1: there is no \"start\" line"},
-        BrokenInput{"UnknownRecord", kHead + "\nqestion\tQ2\tB\n", "rem.txt:4: unknown record \"qestion\""},
+        BrokenInput{"UnknownRecord", kHead + "\nqestion\tQ2\tB\n",
+            "rem.txt:4: unknown record \"qestion\"; the records are start, heading, closing, question, ya and tidak"},
+        BrokenInput{"RecordInCapitals", kHead + "YA\tQ1\n",
+            "rem.txt:3: unknown record \"YA\": record names are lower case: start, heading, closing, question, ya, "
+            "tidak"},
+        BrokenInput{"NonBreakingSpaceAfterLabel", kHead + "ya\tQ1\xC2\xA0\n",
+            "rem.txt:3: label \"Q1\\u00A0\" holds an invisible character"},
+        BrokenInput{"TabAtTheEndOfALine", kHead + "ya\tQ1\t\n",
+            "rem.txt:3: the line ends with a TAB after Q1: a next question or closing text takes no further field, a "
+            "conclusion needs a cause line"},
+        BrokenInput{"TabInsideACause", kHead + "ya\tH1\tcause\twith a tab\n",
+            "rem.txt:3: the cause line holds a TAB (before \"with a tab\"): a TAB separates fields, so a text cannot "
+            "hold one"},
+        BrokenInput{"TabInsideAQuestion", "start\tQ1\nquestion\tQ1\tA\tB\n",
+            "rem.txt:2: the question text holds a TAB (before \"B\"): a TAB separates fields, so a text cannot hold "
+            "one"},
+        BrokenInput{"EmptyHeadingText", "heading\tH1\t\n", "rem.txt:1: empty heading text (the line ends with a TAB)"},
+        BrokenInput{"EmptyClosingLine", "closing\tN1\t\tsecond\n", "rem.txt:1: empty line 1 of closing text N1"},
+        BrokenInput{"SizeTooLarge", kHead + "ya\tH1\tcause\t73\n",
+            "rem.txt:3: type size \"73\" is not a whole number of points from 1 to 72"},
         BrokenInput{"SecondStart", kHead + "start\tQ1\n", "rem.txt:3: second \"start\" line"},
         BrokenInput{
             "QuestionWithoutText", "start\tQ1\nquestion\tQ1\n", "rem.txt:2: expected question<TAB>row<TAB>text"},
         BrokenInput{"EmptyQuestionText", "start\tQ1\nquestion\tQ1\t\n", "rem.txt:2: empty question text"},
         BrokenInput{"ClosingOfThreeLines", "closing\tN1\ta\tb\tc\n",
-            "rem.txt:1: expected closing<TAB>label<TAB>line[<TAB>line]"},
+            "rem.txt:1: closing text N1 has more than two lines (a TAB inside a line?)"},
         BrokenInput{"OutcomeBeforeAnyQuestion", "start\tQ1\nya\tQ1\n", "rem.txt:2: \"ya\" does not follow a question"},
         BrokenInput{"OutcomeAfterAHeading", kHead + "heading\tH1\tx\ntidak\tQ1\n",
             "rem.txt:4: \"tidak\" does not follow a question"},

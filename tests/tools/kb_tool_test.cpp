@@ -1,12 +1,15 @@
-#include "diagnosis/core/knowledge_parser.h"
+#include "diagnosis/core/knowledge_set.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <ostream>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -19,18 +22,20 @@ struct Finished {
     std::string err;
 };
 
-Finished run(const QString& program, const QStringList& arguments)
+Finished run(const QString& program, const QStringList& arguments, const QString& folder = QString())
 {
     QProcess process;
     // Graphviz and fontconfig keep memory until the tool ends. ctest hands a
     // discovered test only the first entry of its ENVIRONMENT (CMake 3.25),
     // so the leak suppressions are given to the tool here.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LOKO_LSAN_SUPPRESSIONS));
+    environment.insert(
+        QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LOKO_LSAN_SUPPRESSIONS ":print_suppressions=0"));
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     process.start(program, arguments);
     Finished result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return result;
     result.exitCode = process.exitCode();
     result.out = process.readAllStandardOutput().toStdString();
@@ -38,9 +43,15 @@ Finished run(const QString& program, const QStringList& arguments)
     return result;
 }
 
-Finished kb(const QStringList& arguments)
+Finished kb(const QStringList& arguments, const QString& folder = QString())
 {
-    return run(QStringLiteral(LOKO_KB), arguments);
+    return run(QStringLiteral(LOKO_KB), arguments, folder);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class KnowledgeFiles : public testing::Test {
@@ -59,134 +70,283 @@ private:
     QTemporaryDir dir_;
 };
 
-// Q1 -> Q2 -> Q3; H1 with two causes; YA of Q3 leads nowhere.
+// Q1 -> Q2 -> Q3; H1 with two causes; H2 unused.
 const std::string kSmall = "start\tQ1\n"
                            "heading\tH1\th\n"
+                           "heading\tH2\tx\n"
                            "closing\tN1\tn\tm\n"
                            "question\tQ1\tA\nya\tH1\tc\ntidak\tQ2\n"
                            "question\tQ2\tB\nya\tH1\td\ntidak\tQ3\n"
-                           "question\tQ3\tC\ntidak\tN1\n";
+                           "question\tQ3\tC\nya\tH1\td\t10\ntidak\tN1\n";
 
-struct CheckCase {
+// A file of n questions, for the limits.
+std::string chainOf(int n)
+{
+    std::string text = "start\tQ0\nheading\tH\th\nclosing\tN\tn\n";
+    for (int i = 0; i < n; ++i)
+        text += "question\tQ" + std::to_string(i) + "\tT" + std::to_string(i) + "\nya\tH\tc\ntidak\t"
+            + (i + 1 < n ? "Q" + std::to_string(i + 1) : std::string("N")) + "\n";
+    return text;
+}
+
+// Questions whose YA and TIDAK both lead to the next: 2^n answer paths.
+std::string manyPaths(int n)
+{
+    std::string text = "start\tQ0\nclosing\tN\tn\n";
+    for (int i = 0; i < n; ++i) {
+        const std::string next = i + 1 < n ? "Q" + std::to_string(i + 1) : "N";
+        text += "question\tQ" + std::to_string(i) + "\tT" + std::to_string(i) + "\nya\t" + next + "\ntidak\t" + next
+            + "\n";
+    }
+    return text;
+}
+
+struct CommandCase {
     const char* name;
-    QStringList arguments; // "FILE" stands for the file written from text
+    QStringList arguments; // FILE stands for the file written from text, DIR for its folder
     std::string text;
     int exitCode;
-    std::string err; // exactly, with FILE for the file's path
+    std::string err; // exactly, with FILE and DIR replaced
+    const char* fileName = "k.txt";
 };
 
-void PrintTo(const CheckCase& row, std::ostream* out)
+void PrintTo(const CommandCase& row, std::ostream* out)
 {
     *out << row.name;
 }
 
-class Check : public KnowledgeFiles, public testing::WithParamInterface<CheckCase> { };
+class Command : public KnowledgeFiles, public testing::WithParamInterface<CommandCase> { };
 
-TEST_P(Check, ExitsAndReportsAsCompilersDo)
+// An output that would replace an input, or is named as another kind of
+// file, is refused before anything is written: the input stays as it was.
+TEST_P(Command, ExitsAndReportsInOneLineEach)
 {
-    const QString file = write(QStringLiteral("k.txt"), GetParam().text);
+    const QString file = write(QString::fromLatin1(GetParam().fileName), GetParam().text);
+    const QString folder = QFileInfo(file).path();
     QStringList arguments = GetParam().arguments;
-    arguments.replaceInStrings(QStringLiteral("FILE"), file);
+    arguments.replaceInStrings(QStringLiteral("FILE"), file).replaceInStrings(QStringLiteral("DIR"), folder);
     const Finished result = kb(arguments);
     EXPECT_EQ(result.exitCode, GetParam().exitCode);
-    EXPECT_EQ(result.err, QString::fromStdString(GetParam().err).replace(QStringLiteral("FILE"), file).toStdString());
+    EXPECT_EQ(result.err,
+        QString::fromStdString(GetParam().err)
+            .replace(QStringLiteral("FILE"), file)
+            .replace(QStringLiteral("DIR"), folder)
+            .toStdString());
+    EXPECT_EQ(contents(file).toStdString(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Check,
-    testing::Values(
-        CheckCase{"Clean", {"check", "FILE"}, "start\tQ1\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 0, ""},
-        CheckCase{"WarningsOnly", {"check", "FILE"}, kSmall, 0,
-            "FILE:10: warning: Q3 YA leads nowhere: the question has no \"ya\" line\n"},
-        CheckCase{"Errors", {"check", "FILE"}, "start\tQ1\nquestion Q1\tA\n", 1,
-            "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"},
-        CheckCase{"ErrorsStopPaths", {"paths", "FILE"}, "start\tQ2\nquestion\tQ1\tA\n", 1,
-            "FILE:1: error: start: there is no question Q2\n"},
-        CheckCase{"UnknownCommand", {"chek"}, "", 2,
+INSTANTIATE_TEST_SUITE_P(Rows, Command,
+    testing::Values(CommandCase{"Clean", {"check", "FILE"},
+                        "start\tQ1\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 0, ""},
+        CommandCase{
+            "WarningsOnly", {"check", "FILE"}, kSmall, 0, "FILE:3: warning: heading H2 is not used by any answer\n"},
+        CommandCase{"EveryErrorOfAFile", {"check", "FILE"}, "start\tQ1\nquestion Q1\tA\nYA\tQ1\n", 1,
+            "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"
+            "FILE:3: error: unknown record \"YA\": record names are lower case: start, heading, closing, question, ya, "
+            "tidak\n"},
+        CommandCase{"ErrorsStopPaths", {"paths", "FILE"},
+            "start\tQ2\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 1,
+            "FILE:1: error: start: Q2 names nothing; did you mean Q1?\n"},
+        CommandCase{"UnknownCommand", {"chek"}, "", 2,
             "lokomotif-kb: unknown command \"chek\"; 'lokomotif-kb --help' lists the commands\n"},
-        CheckCase{"UnreadableFile", {"check", "FILE", "FILE.missing"}, kSmall, 2,
+        CommandCase{"UnreadableFile", {"check", "FILE", "FILE.missing"}, kSmall, 2,
             "lokomotif-kb: Cannot open file \"FILE.missing\". No such file or directory\n"},
-        CheckCase{"GraphWithoutOutput", {"graph", "FILE"}, kSmall, 2, "lokomotif-kb: graph needs -o OUT\n"},
-        CheckCase{"HelpOfACommand", {"paths", "--help"}, "", 0, ""}),
+        CommandCase{"GraphWithoutOutput", {"graph", "FILE"}, kSmall, 2, "lokomotif-kb: graph needs -o OUT\n"},
+        CommandCase{"HandbookAsText", {"handbook", "FILE", "-o", "DIR/buku.txt"}, kSmall, 2,
+            "lokomotif-kb: handbook writes a PDF handbook: name the output OUT.pdf, not \"DIR/buku.txt\"\n"},
+        CommandCase{"HandbookOverItsInput", {"handbook", "FILE", "-o", "FILE"}, kSmall, 2,
+            "lokomotif-kb: the output \"FILE\" is one of the input files\n", "k.pdf"},
+        CommandCase{"GraphOverItsInputNamedOtherwise", {"graph", "FILE", "-o", "DIR/./k.svg"}, kSmall, 2,
+            "lokomotif-kb: the output \"DIR/./k.svg\" is one of the input files\n", "k.svg"},
+        CommandCase{"CasesAsText", {"paths", "--cases", "FILE", "-o", "DIR/k2.txt"}, kSmall, 2,
+            "lokomotif-kb: paths writes regression cases: name the output OUT.cases, not \"DIR/k2.txt\"\n"},
+        CommandCase{"PagesAsSvg", {"graph", "FILE", "--pages", "a4", "-o", "DIR/k.svg"}, kSmall, 2,
+            "lokomotif-kb: graph writes the pages of a diagram as PDF: name the output OUT.pdf, not \"DIR/k.svg\"\n"},
+        CommandCase{"ChainOfNoQuestion", {"graph", "FILE", "--chain", "Q4", "-o", "DIR/k.svg"}, kSmall, 2,
+            "lokomotif-kb: there is no question Q4; did you mean Q1?\n"},
+        CommandCase{"TooManyPathsForCases", {"paths", "--cases", "FILE", "-o", "DIR/k.cases"}, manyPaths(17), 2,
+            "lokomotif-kb: FILE has more than 100000 answer paths: too many to list as cases\n"},
+        CommandCase{"TooLargeForAHandbook", {"handbook", "FILE", "-o", "DIR/k.pdf"}, chainOf(5001), 2,
+            "lokomotif-kb: FILE has 5001 questions; a handbook serves at most 5000\n"},
+        CommandCase{"Version", {"--version"}, "", 0, ""},
+        CommandCase{"HelpOfACommand", {"paths", "--help"}, "", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(KnowledgeFiles, PathsListsEveryEnding)
+TEST_F(KnowledgeFiles, PathsListTheLabelsAlongTheWay)
 {
     const Finished result = kb({QStringLiteral("paths"), write(QStringLiteral("k.txt"), kSmall)});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
-        "Y\tH1\th\tc\n"
-        "TY\tH1\th\td\n"
-        "TTY\t-\t(no outcome: the answer changes nothing)\n"
-        "TTT\tN1\tn\tm\n"
-        "4 endings\n");
+        "Q1 YA\tH1\t12pt\t[c]\n"
+        "Q1 TIDAK, Q2 YA\tH1\t12pt\t[d]\n"
+        "Q1 TIDAK, Q2 TIDAK, Q3 YA\tH1\t10pt\t[d]\n"
+        "Q1 TIDAK, Q2 TIDAK, Q3 TIDAK\tN1\n"
+        "4 paths\n");
 }
 
-TEST_F(KnowledgeFiles, GraphHasANodePerQuestionConclusionAndClosing)
+// A valid edit as the README shows it: a question inserted into the chain.
+// The cases made before name the paths that changed; the diff shows one
+// added ending; the cases made again pass.
+TEST_F(KnowledgeFiles, TestAndDiffFollowAnEdit)
+{
+    const QString before = write(QStringLiteral("old.txt"), kSmall);
+    const QString cases = path(QStringLiteral("k.cases"));
+    ASSERT_EQ(
+        kb({QStringLiteral("paths"), QStringLiteral("--cases"), before, QStringLiteral("-o"), cases}).exitCode, 0);
+    std::string edited = kSmall;
+    edited.replace(edited.find("tidak\tQ3\n"), 9, "tidak\tQ4\nquestion\tQ4\tD\nya\tH1\te\ntidak\tQ3\n");
+    const QString after = write(QStringLiteral("old.txt"), edited);
+
+    const Finished tested = kb({QStringLiteral("test"), cases, after});
+    EXPECT_EQ(tested.exitCode, 1);
+    EXPECT_NE(tested.err.find(":18: error: old.txt: path Q1 TIDAK, Q2 TIDAK, Q3 YA is gone; expected H1 10pt [d]\n"),
+        std::string::npos)
+        << tested.err;
+
+    const QString oldCopy = write(QStringLiteral("before.txt"), kSmall);
+    const Finished diff = kb({QStringLiteral("diff"), oldCopy, after});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_EQ(diff.out, "added Q4 YA \u2192 H1\n");
+
+    ASSERT_EQ(kb({QStringLiteral("paths"), QStringLiteral("--cases"), after, QStringLiteral("-o"), cases}).exitCode, 0);
+    EXPECT_EQ(kb({QStringLiteral("test"), cases, after}).exitCode, 0);
+}
+
+// Without files the tool works on the knowledge built into the program,
+// from any folder; export hands it out for editing and never overwrites.
+TEST_F(KnowledgeFiles, ExportsTheBuiltInKnowledgeWithItsCases)
+{
+    const QString folder = path(QStringLiteral("export"));
+    ASSERT_EQ(kb({QStringLiteral("export"), folder}, path(QString())).exitCode, 0);
+    QStringList arguments{QStringLiteral("test"), QDir(folder).filePath(QStringLiteral("knowledge.cases"))};
+    for (const std::string_view name : kSystemFileNames) {
+        const QString file = QString::fromLatin1(name.data(), qsizetype(name.size()));
+        EXPECT_EQ(
+            contents(QDir(folder).filePath(file)), contents(QStringLiteral(LOKO_SOURCE_DIR "/diagnosis/data/") + file));
+        arguments << QDir(folder).filePath(file);
+    }
+    EXPECT_EQ(kb(arguments).exitCode, 0);
+    const Finished again = kb({QStringLiteral("export"), folder});
+    EXPECT_EQ(again.exitCode, 2);
+    EXPECT_NE(again.err.find("exists already"), std::string::npos);
+}
+
+TEST_F(KnowledgeFiles, GraphHasANodePerQuestionConclusionAndClosingAndALegend)
 {
     const QString svg = path(QStringLiteral("k.svg"));
     const Finished drawn
         = kb({QStringLiteral("graph"), write(QStringLiteral("k.txt"), kSmall), QStringLiteral("-o"), svg});
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    // Three questions, H1 with two causes, one closing text.
-    EXPECT_EQ(text.count(QStringLiteral("class=\"node\"")), 3 + 2 + 1);
-    EXPECT_EQ(text.count(QStringLiteral("class=\"edge\"")), 5);
+    const QString text = QString::fromUtf8(contents(svg));
+    // Three questions, H1 with two causes, one closing text, the legend.
+    EXPECT_EQ(text.count(QStringLiteral("class=\"node\"")), 3 + 2 + 1 + 1);
+    EXPECT_EQ(text.count(QStringLiteral("class=\"edge\"")), 6);
 }
 
-// Letters only: pdftotext breaks lines where the page does.
-std::string letters(std::string_view text)
+// The largest system on A3: tiled pages that overlap, each labelled, every
+// word at 8 pt or more (pdftotext's word boxes are taller than the type).
+TEST_F(KnowledgeFiles, EngineDriveOnA3KeepsItsTextLegible)
 {
-    std::string kept;
-    for (const char c : text) {
-        if (c != ' ' && c != '\n' && c != '\t' && c != '\f')
-            kept += c;
+    const QString pdf = path(QStringLiteral("e.pdf"));
+    const Finished drawn
+        = kb({QStringLiteral("graph"), QStringLiteral(LOKO_SOURCE_DIR "/diagnosis/data/pengerak_mesin.txt"),
+            QStringLiteral("--pages"), QStringLiteral("a3"), QStringLiteral("-o"), pdf});
+    ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
+    const Finished boxes = run(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_EQ(boxes.exitCode, 0);
+    const QString html = QString::fromStdString(boxes.out);
+    EXPECT_GT(html.count(QStringLiteral("<page ")), 1);
+    EXPECT_EQ(html.count(QStringLiteral(">baris<")), html.count(QStringLiteral("<page ")));
+    const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+    double smallest = 1000;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        smallest = std::min(smallest, match.captured(2).toDouble() - match.captured(1).toDouble());
     }
-    return kept;
+    EXPECT_GE(smallest, 8.0);
 }
 
-// A mechanic reads the questions in the order of the checklist, then the
-// conclusions: every text of the file, in the order the handbook promises.
-TEST_F(KnowledgeFiles, HandbookHoldsEveryQuestionAndConclusionInOrder)
+// The handbook of the built-in knowledge, read back as a mechanic uses it:
+// every reference lands where it says, on every page the edition of the
+// six files, every question in the order of the checklist.
+TEST_F(KnowledgeFiles, HandbookReferencesLandWhereTheySay)
 {
-    const QString source = QStringLiteral(LOKO_SOURCE_DIR "/diagnosis/data/bahan_bakar.txt");
-    const QString pdf = path(QStringLiteral("handbook.pdf"));
-    const Finished printed = kb({QStringLiteral("handbook"), source, QStringLiteral("-o"), pdf});
+    const QString pdf = path(QStringLiteral("buku.pdf"));
+    const Finished printed = kb({QStringLiteral("handbook"), QStringLiteral("-o"), pdf}, path(QString()));
     ASSERT_EQ(printed.exitCode, 0) << printed.err;
-    const Finished text = run(QStringLiteral(LOKO_PDFTOTEXT), {pdf, QStringLiteral("-")});
+    const Finished text = run(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_EQ(text.exitCode, 0);
-    const std::string book = letters(text.out);
+    QStringList pages = QString::fromStdString(text.out).split(QLatin1Char('\f'));
+    pages.removeLast(); // after the last page break
 
-    QFile file(source);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const loco::KnowledgeBase base = loco::parseKnowledgeBase(file.readAll().toStdString());
-    // The checklist: the start question first, then the others in the file's order.
-    std::vector<std::size_t> order{base.startIndex()};
-    for (std::size_t i = 0; i < base.questions().size(); ++i) {
-        if (i != base.startIndex())
-            order.push_back(i);
-    }
-    std::vector<std::string> expected;
-    for (const std::size_t i : order)
-        expected.push_back(base.questions()[i].text);
-    // The distinct conclusions, as the checklist first names them.
-    std::set<std::pair<std::size_t, std::string>> seen;
-    for (const std::size_t i : order) {
-        for (const loco::Outcome* outcome : {&base.questions()[i].ya, &base.questions()[i].tidak}) {
-            if (outcome->kind == loco::Outcome::Kind::Conclusion
-                && seen.insert({outcome->target, outcome->cause}).second) {
-                expected.push_back(base.headings()[outcome->target].text);
-                expected.push_back(outcome->cause);
+    QByteArray files;
+    for (const std::string_view name : kSystemFileNames)
+        files += contents(
+            QStringLiteral(LOKO_SOURCE_DIR "/diagnosis/data/") + QLatin1String(name.data(), qsizetype(name.size())));
+    const QString edition = QStringLiteral("Edisi " LOKO_VERSION " \u00b7 ")
+        + QString::fromLatin1(QCryptographicHash::hash(files, QCryptographicHash::Sha256).toHex().left(8));
+
+    // Where everything stands, by system: numbered questions, their labels,
+    // and the labelled conclusions and closing texts.
+    const QRegularExpression systemHeading(QStringLiteral("^(\\d+)\\. Sistem \\S.*$"));
+    const QRegularExpression numbered(QStringLiteral("^\\s+(\\d+)\\.\\s{2,}\\S"));
+    const QRegularExpression labelled(QStringLiteral("^([A-Z]+[0-9]+(?:/[0-9]+)?)\\s+\\S"));
+    QHash<QString, int> placed; // "system/12.", "system/E12", "system/EH5/3" -> page
+    int system = 0;
+    for (int p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(pages[p].contains(edition)) << "page " << p + 1;
+        const QStringList lines = pages[p].split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            if (const auto m = systemHeading.match(lines[i]);
+                m.hasMatch() && !lines[i].contains(QStringLiteral("hal."))) {
+                system = m.captured(1).toInt();
+                placed.insert(QStringLiteral("%1/system").arg(system), p + 1);
+            } else if (const auto n = numbered.match(lines[i]); n.hasMatch() && system > 0) {
+                placed.insert(QStringLiteral("%1/%2.").arg(system).arg(n.captured(1)), p + 1);
+                placed.insert(
+                    QStringLiteral("%1/").arg(system) + lines.value(i + 1).trimmed().section(QLatin1Char(' '), 0, 0),
+                    p + 1);
+            } else if (const auto l = labelled.match(lines[i]); l.hasMatch() && system > 0) {
+                placed.insert(QStringLiteral("%1/").arg(system) + l.captured(1), p + 1);
             }
         }
     }
-    std::size_t at = 0;
-    for (const std::string& wanted : expected) {
-        const std::size_t found = book.find(letters(wanted), at);
-        ASSERT_NE(found, std::string::npos) << "missing after offset " << at << ": " << wanted;
-        at = found + letters(wanted).size();
+    ASSERT_EQ(system, 6);
+
+    const QRegularExpression next(QStringLiteral("lanjut ke (\\d+)(, hal\\. (\\d+))?"));
+    const QRegularExpression ending(QStringLiteral("(Kesimpulan|Penutup) (\\S+), hal\\. (\\d+)"));
+    const QRegularExpression indexed(QStringLiteral("^\\s*(?:(\\d+)\\. Sistem .*|.* (\\S+))\\s{2,}hal\\. (\\d+)$"));
+    int references = 0;
+    system = 0;
+    for (int p = 0; p < pages.size(); ++p) {
+        int indexSystem = 0;
+        for (const QString& line : pages[p].split(QLatin1Char('\n'))) {
+            if (const auto m = systemHeading.match(line); m.hasMatch() && !line.contains(QStringLiteral("hal.")))
+                system = m.captured(1).toInt();
+            // The first page explains the references with examples; the checklists hold them.
+            for (auto it = next.globalMatch(line); system > 0 && it.hasNext(); ++references) {
+                const auto m = it.next();
+                const int page = m.captured(3).isEmpty() ? p + 1 : m.captured(3).toInt();
+                EXPECT_EQ(placed.value(QStringLiteral("%1/%2.").arg(system).arg(m.captured(1))), page)
+                    << line.toStdString();
+            }
+            for (auto it = ending.globalMatch(line); system > 0 && it.hasNext(); ++references) {
+                const auto m = it.next();
+                EXPECT_EQ(placed.value(QStringLiteral("%1/").arg(system) + m.captured(2)), m.captured(3).toInt())
+                    << line.toStdString();
+            }
+            // The first page: the systems and their symptoms, by label.
+            if (const auto m = indexed.match(line); m.hasMatch() && p == 0) {
+                ++references;
+                if (!m.captured(1).isEmpty())
+                    indexSystem = m.captured(1).toInt();
+                const QString key = m.captured(1).isEmpty() ? QStringLiteral("%1/").arg(indexSystem) + m.captured(2)
+                                                            : QStringLiteral("%1/system").arg(indexSystem);
+                EXPECT_EQ(placed.value(key), m.captured(3).toInt()) << line.toStdString();
+            }
+        }
     }
+    EXPECT_GT(references, 2 * 254);
 }
 
 } // namespace

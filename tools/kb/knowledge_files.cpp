@@ -1,7 +1,12 @@
 #include "tools/kb/knowledge_files.h"
 
+#include "diagnosis/core/knowledge_edition.h"
 #include "diagnosis/core/knowledge_set.h"
+#include "toolkit/core/error.h"
 #include "toolkit/core/file_bytes.h"
+#include "toolkit/core/safe_file.h"
+
+#include <QFile>
 
 #include <cstdint>
 #include <filesystem>
@@ -12,30 +17,58 @@ namespace {
 // Far beyond any knowledge base; keeps a wrong argument from filling memory.
 constexpr std::uint64_t kMaxFileBytes = 16 * 1024 * 1024;
 
+std::string resource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error("the built-in file " + path.toStdString() + " is missing from this build");
+    return file.readAll().toStdString();
+}
+
 } // namespace
 
-std::vector<std::string> shippedFiles()
+std::vector<KnowledgeFile> builtinKnowledge()
 {
-    std::vector<std::string> paths;
-    for (const std::string_view name : kSystemFileNames)
-        paths.push_back("diagnosis/data/" + std::string(name));
-    return paths;
+    std::vector<KnowledgeFile> files;
+    for (const std::string_view name : kSystemFileNames) {
+        const std::string path = "diagnosis/data/" + std::string(name);
+        std::string text = resource(QStringLiteral(":/") + QString::fromStdString(path));
+        CheckedKnowledge checked = checkKnowledgeFile(text, path);
+        files.push_back({path, std::move(text), std::move(checked)});
+    }
+    return files;
+}
+
+std::string builtinCases()
+{
+    return resource(QStringLiteral(":/kb/") + QString::fromLatin1(kCasesFileName));
+}
+
+std::string readText(const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = readFileBytes(path, kMaxFileBytes);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<KnowledgeFile> readKnowledgeFiles(const std::vector<std::string>& paths)
 {
     std::vector<KnowledgeFile> files;
     for (const std::string& path : paths) {
-        const std::vector<std::uint8_t> bytes = readFileBytes(path, kMaxFileBytes);
-        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        files.push_back({path, checkKnowledgeFile(text, path)});
+        std::string text = readText(path);
+        CheckedKnowledge checked = checkKnowledgeFile(text, path);
+        files.push_back({path, std::move(text), std::move(checked)});
     }
     return files;
 }
 
+std::string fileName(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
 std::string systemTitle(const std::string& path)
 {
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = fileName(path);
     for (std::size_t i = 0; i < kSystemCount; ++i) {
         if (name == kSystemFileNames[i]) {
             std::string caption(kSystemCaptions[i]);
@@ -44,6 +77,38 @@ std::string systemTitle(const std::string& path)
         }
     }
     return name;
+}
+
+std::string editionOf(const std::vector<KnowledgeFile>& files)
+{
+    std::vector<std::string_view> texts;
+    for (const KnowledgeFile& file : files)
+        texts.push_back(file.text);
+    return knowledgeEdition(texts);
+}
+
+std::vector<std::string> exportBuiltin(const std::string& folder)
+{
+    std::vector<std::pair<std::string, std::string>> contents;
+    for (const KnowledgeFile& file : builtinKnowledge())
+        contents.emplace_back(fileName(file.path), file.text);
+    contents.emplace_back(kCasesFileName, builtinCases());
+
+    // An edited copy is never overwritten: a maintainer's work may be in it.
+    std::vector<std::string> paths;
+    for (const auto& [name, text] : contents) {
+        paths.push_back((std::filesystem::path(folder) / name).string());
+        std::error_code error;
+        if (std::filesystem::symlink_status(paths.back(), error).type() != std::filesystem::file_type::not_found)
+            throw Error("\"" + paths.back() + "\" exists already; export writes only into files that do not exist");
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw Error("Cannot create folder \"" + folder + "\". " + error.message());
+    for (std::size_t i = 0; i < contents.size(); ++i)
+        writeFileSafely(paths[i], contents[i].second);
+    return paths;
 }
 
 } // namespace loco::kb

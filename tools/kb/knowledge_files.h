@@ -7,22 +7,42 @@
 
 namespace loco::kb {
 
-// A knowledge file named on the command line, read and checked.
+// A knowledge file read and checked, with its text (for the edition).
 struct KnowledgeFile {
-    std::string path;
+    std::string path; // as named on the command line, or as built in
+    std::string text;
     CheckedKnowledge checked;
 };
 
-// The shipped knowledge files, in the order of the systems, as paths below
-// the source folder: what the commands read when given no file.
-std::vector<std::string> shippedFiles();
+// The knowledge built into the program, the same resources it reads, in the
+// order of the systems and named as in the source tree
+// ("diagnosis/data/pengerak_mesin.txt"): what the commands read without FILE.
+std::vector<KnowledgeFile> builtinKnowledge();
+
+// The regression cases built in beside it, and their name.
+std::string builtinCases();
+inline constexpr const char* kCasesFileName = "knowledge.cases";
 
 // Reads and checks each file. Throws loco::Error with one line of text when
 // a file cannot be read.
 std::vector<KnowledgeFile> readKnowledgeFiles(const std::vector<std::string>& paths);
 
+// Reads a whole file, at most 16 MiB; throws loco::Error as readKnowledgeFiles.
+std::string readText(const std::string& path);
+
+// The file name without its folder.
+std::string fileName(const std::string& path);
+
 // The title of a file's system in the handbook: the system's caption for a
 // shipped file name ("Sistem bahan bakar"), the file's own name otherwise.
 std::string systemTitle(const std::string& path);
+
+// The edition of the files, in the given order (knowledgeEdition()).
+std::string editionOf(const std::vector<KnowledgeFile>& files);
+
+// Writes the built-in knowledge files and cases into folder (made if
+// missing), each through the safe-save path; refuses, before writing
+// anything, a file that exists already. Returns the paths written.
+std::vector<std::string> exportBuiltin(const std::string& folder);
 
 } // namespace loco::kb

@@ -1,8 +1,14 @@
-// lokomotif-kb: checks, lists, draws and prints the diagnosis knowledge bases
-// for the people who maintain them. Exit codes: 0 done (warnings allowed),
-// 1 a knowledge file has errors, 2 the command line or a file is unusable.
+// lokomotif-kb: checks, lists, tests, compares, draws and prints the
+// diagnosis knowledge bases for the people who maintain them. Exit codes:
+// 0 done (warnings allowed), 1 a knowledge file has errors or differs from
+// what it is compared with, 2 the command line, a file or an output is unusable.
 
+#include "diagnosis/core/consistency.h"
+#include "diagnosis/core/knowledge_cases.h"
+#include "diagnosis/core/knowledge_walk.h"
 #include "toolkit/core/error.h"
+#include "toolkit/core/safe_file.h"
+#include "tools/kb/diff.h"
 #include "tools/kb/graph.h"
 #include "tools/kb/handbook.h"
 #include "tools/kb/knowledge_files.h"
@@ -10,8 +16,11 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,120 +33,384 @@ using loco::kb::KnowledgeFile;
 constexpr int kExitErrors = 1;
 constexpr int kExitUsage = 2;
 
+// Beyond this a handbook or a diagram serves nobody, and Graphviz runs out
+// of memory long before; the shipped six hold 254 questions.
+constexpr std::size_t kMostQuestionsToPrint = 5000;
+// Graphviz took 9 s for 2,000 questions and two and a half minutes for 5,000.
+constexpr std::size_t kQuestionsToWarnOfWaiting = 2000;
+
 constexpr std::string_view kOverview = R"(usage: lokomotif-kb COMMAND [ARGUMENTS]
 
-Checks, lists, draws and prints the diagnosis knowledge bases. Without FILE
-arguments the commands read the shipped files, diagnosis/data/*.txt below the
-current folder (the source folder). The file format is described in
-diagnosis/data/README.md.
+Checks, lists, tests, compares, draws and prints the diagnosis knowledge
+bases of lokomotif. Without FILE arguments a command reads the knowledge
+built into the program (the same files, as built); to work on edited files,
+name them. The program itself reads only its built-in knowledge: an edited
+file reaches it by a rebuild. The file format is described in
+diagnosis/data/README.md (installed as
+/usr/share/doc/lokomotif-tools/knowledge-format.md).
 
 commands:
-  check [FILE...]              report errors and warnings as file:line: ...
-  paths FILE                   every answer sequence from the first question to its ending
-  graph FILE -o OUT            the decision tree as a diagram (.svg, .pdf or .png)
-  handbook [FILE...] -o OUT    the printable troubleshooting handbook (PDF)
+  check [FILE...]                 report errors and warnings as file:line: ...
+  paths FILE                      every answer path from the first question to its ending
+  paths --cases [FILE...] -o OUT.cases
+                                  write the regression cases of the files
+  test CASES [FILE...]            compare the files with regression cases
+  diff OLD NEW                    the endings added, removed and changed from OLD to NEW
+  graph FILE [--chain LABEL] [--pages a4|a3] -o OUT
+                                  the decision tree as a diagram (.svg, .pdf or .png)
+  handbook [FILE...] -o OUT.pdf   the printable troubleshooting handbook
+  export DIR                      write the built-in knowledge and cases into DIR, for editing
 
-'lokomotif-kb COMMAND --help' says more about one command.
+'lokomotif-kb COMMAND --help' says more about one command;
+'lokomotif-kb --version' prints the version.
 )";
 
-struct Command {
-    std::string_view name;
-    std::string_view help;
-    // Runs on files that passed the checks without errors.
-    int (*run)(const std::vector<KnowledgeFile>& files, const std::string& output, int argc, char** argv);
-    bool takesFiles; // several files, the shipped ones by default
-    bool needsOutput;
-    bool showsWarnings;
+// What a command was given on the command line.
+struct Invocation {
+    std::vector<std::string> arguments;
+    std::string output;
+    bool cases = false;
+    std::string chain;
+    std::string pages;
+    int argc;
+    char** argv;
 };
-
-int check(const std::vector<KnowledgeFile>&, const std::string&, int, char**)
-{
-    return EXIT_SUCCESS;
-}
-
-int paths(const std::vector<KnowledgeFile>& files, const std::string&, int, char**)
-{
-    loco::kb::writePaths(*files.front().checked.base, std::cout);
-    return std::cout.flush() ? EXIT_SUCCESS : kExitUsage;
-}
-
-int graph(const std::vector<KnowledgeFile>& files, const std::string& output, int, char**)
-{
-    loco::kb::drawGraph(*files.front().checked.base, output);
-    return EXIT_SUCCESS;
-}
-
-int handbook(const std::vector<KnowledgeFile>& files, const std::string& output, int argc, char** argv)
-{
-    // Qt's fonts need an application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    std::vector<loco::kb::HandbookSystem> systems;
-    for (const KnowledgeFile& file : files)
-        systems.push_back({loco::kb::systemTitle(file.path), &*file.checked.base});
-    loco::kb::writeHandbook(systems, output);
-    return EXIT_SUCCESS;
-}
-
-const Command kCommands[] = {
-    {"check", R"(usage: lokomotif-kb check [FILE...]
-
-Reads each knowledge file and runs every check on it, printing what it finds
-as compilers do, one line each:
-  FILE:LINE: error: ...     the file cannot be used as it is
-  FILE:LINE: warning: ...   allowed, but worth a look (an answer that leads
-                            nowhere, a heading or closing text never used)
-Exit code 0 when no file has an error, 1 otherwise.
-)",
-        check, true, false, true},
-    {"paths", R"(usage: lokomotif-kb paths FILE
-
-Lists every answer sequence from the first question to its ending, one a line:
-the answers as Y (YA) and T (TIDAK), a TAB, the label of the ending and its
-texts; then the number of endings. A file with errors is reported instead.
-)",
-        paths, false, false, false},
-    {"graph", R"(usage: lokomotif-kb graph FILE -o OUT.svg|OUT.pdf|OUT.png
-
-Draws the decision tree of one knowledge file, laid out by Graphviz: a box per
-question, a note per distinct conclusion (heading and cause), an octagon per
-closing text, arrows labelled YA and TIDAK. Text is drawn at 10 pt or more and
-never scaled down, so large systems make large pictures.
-)",
-        graph, false, true, false},
-    {"handbook", R"(usage: lokomotif-kb handbook [FILE...] -o OUT.pdf
-
-Writes the troubleshooting handbook for the workshop, in Indonesian, on A4:
-per system a numbered checklist in which each question says where YA and
-TIDAK lead, the conclusions and the closing texts; a table of contents and
-page numbers. Uses Qt's fonts, on the offscreen platform unless
-QT_QPA_PLATFORM is set.
-)",
-        handbook, true, true, false},
-};
-
-// Prints the findings of the files, warnings only for check; true when none
-// is an error.
-bool report(const std::vector<KnowledgeFile>& files, bool warnings)
-{
-    bool clean = true;
-    for (const KnowledgeFile& file : files) {
-        for (const loco::Diagnostic& diagnostic : file.checked.diagnostics) {
-            const bool error = diagnostic.severity == loco::Diagnostic::Severity::Error;
-            if (error || warnings)
-                std::cerr << loco::describe(diagnostic) << '\n';
-            clean = clean && !error;
-        }
-    }
-    return clean;
-}
 
 int usageError(const std::string& message)
 {
     std::cerr << "lokomotif-kb: " << message << '\n';
     return kExitUsage;
 }
+
+// Prints the findings of the files (warnings too when asked); true when
+// none is an error.
+bool report(const std::vector<KnowledgeFile>& files, bool warnings)
+{
+    bool clean = true;
+    for (const KnowledgeFile& file : files) {
+        for (const Diagnostic& diagnostic : file.checked.diagnostics) {
+            const bool error = diagnostic.severity == Diagnostic::Severity::Error;
+            if (error || warnings)
+                std::cerr << describe(diagnostic) << '\n';
+            clean = clean && !error;
+        }
+    }
+    return clean;
+}
+
+// The named files, or the built-in ones when none is named.
+std::vector<KnowledgeFile> knowledge(const std::vector<std::string>& paths)
+{
+    return paths.empty() ? kb::builtinKnowledge() : kb::readKnowledgeFiles(paths);
+}
+
+std::string lowerCase(std::string text)
+{
+    std::transform(
+        text.begin(), text.end(), text.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return text;
+}
+
+// An output that would replace one of the inputs, or that is named as
+// another kind of file than the one written, is refused before anything is
+// done: "-o diagnosis/data/bahan_bakar.txt" is one typo away from "-o buku.pdf".
+void requireOutput(const Invocation& call, const std::vector<std::string>& inputs,
+    const std::vector<std::string_view>& endings, const std::string& kind)
+{
+    const std::string name = lowerCase(call.output);
+    if (std::none_of(endings.begin(), endings.end(),
+            [&](std::string_view ending) { return name.size() > ending.size() && name.ends_with(ending); })) {
+        std::string names;
+        for (const std::string_view ending : endings)
+            names += (names.empty() ? "" : " or ") + std::string("OUT") + std::string(ending);
+        throw Error(std::string(call.argv[1]) + " writes " + kind + ": name the output " + names + ", not \""
+            + call.output + "\"");
+    }
+    for (const std::string& input : inputs) {
+        std::error_code error;
+        if (std::filesystem::equivalent(call.output, input, error))
+            throw Error("the output \"" + call.output + "\" is one of the input files");
+    }
+}
+
+void refuseLargeFiles(const std::vector<KnowledgeFile>& files, const char* what)
+{
+    for (const KnowledgeFile& file : files) {
+        const std::size_t questions = file.checked.base->questions().size();
+        if (questions > kMostQuestionsToPrint)
+            throw Error(file.path + " has " + std::to_string(questions) + " questions; " + what + " serves at most "
+                + std::to_string(kMostQuestionsToPrint));
+    }
+}
+
+// Qt's fonts and PDF writer need an application; no display is needed.
+std::unique_ptr<QGuiApplication> guiApplication(const Invocation& call)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    return std::make_unique<QGuiApplication>(argc, call.argv);
+}
+
+int check(const Invocation& call)
+{
+    return report(knowledge(call.arguments), true) ? EXIT_SUCCESS : kExitErrors;
+}
+
+// The cases of each file, in the order of the file names, so that a cases
+// file made from a folder's files in any order is the same.
+std::vector<SystemCases> casesOfFiles(const std::vector<KnowledgeFile>& files)
+{
+    std::vector<SystemCases> systems;
+    for (const KnowledgeFile& file : files) {
+        if (countAnswerPaths(*file.checked.base, kManyAnswerPaths + 1) > kManyAnswerPaths)
+            throw Error(file.path + " has more than " + std::to_string(kManyAnswerPaths)
+                + " answer paths: too many to list as cases");
+        systems.push_back(casesOf(*file.checked.base, kb::fileName(file.path)));
+    }
+    std::sort(
+        systems.begin(), systems.end(), [](const SystemCases& a, const SystemCases& b) { return a.file < b.file; });
+    return systems;
+}
+
+int paths(const Invocation& call)
+{
+    if (call.cases) {
+        if (call.output.empty())
+            return usageError("paths --cases needs -o OUT.cases");
+        requireOutput(call, call.arguments, {".cases"}, "regression cases");
+        const std::vector<KnowledgeFile> files = knowledge(call.arguments);
+        if (!report(files, false))
+            return kExitErrors;
+        writeFileSafely(call.output, writeCases(casesOfFiles(files)));
+        return EXIT_SUCCESS;
+    }
+    if (!call.output.empty())
+        return usageError("paths writes to standard output; -o is for paths --cases");
+    if (call.arguments.size() != 1)
+        return usageError("paths takes exactly one knowledge file");
+    const std::vector<KnowledgeFile> files = kb::readKnowledgeFiles(call.arguments);
+    if (!report(files, true))
+        return kExitErrors;
+    kb::writePaths(*files.front().checked.base, std::cout);
+    return std::cout.flush() ? EXIT_SUCCESS : kExitUsage;
+}
+
+int test(const Invocation& call)
+{
+    if (call.arguments.empty())
+        return usageError("test needs the cases file: lokomotif-kb test CASES [FILE...]");
+    const std::string& casesPath = call.arguments.front();
+    const std::vector<std::string> named(call.arguments.begin() + 1, call.arguments.end());
+    const std::vector<SystemCases> expected = readCases(kb::readText(casesPath), casesPath);
+    const std::vector<KnowledgeFile> files = knowledge(named);
+    if (!report(files, false))
+        return kExitErrors;
+
+    std::vector<Diagnostic> differences;
+    std::size_t compared = 0;
+    for (const SystemCases& actual : casesOfFiles(files)) {
+        const auto it = std::find_if(
+            expected.begin(), expected.end(), [&](const SystemCases& system) { return system.file == actual.file; });
+        if (it == expected.end()) {
+            differences.push_back({Diagnostic::Severity::Error, casesPath, 1, "there are no cases for " + actual.file});
+            continue;
+        }
+        const std::vector<Diagnostic> found = compareCases(*it, actual, casesPath);
+        differences.insert(differences.end(), found.begin(), found.end());
+        compared += actual.paths.size();
+    }
+    // The built-in files are the whole knowledge: cases of another file are stale.
+    if (named.empty()) {
+        for (const SystemCases& system : expected) {
+            if (std::none_of(files.begin(), files.end(),
+                    [&](const KnowledgeFile& file) { return kb::fileName(file.path) == system.file; }))
+                differences.push_back({Diagnostic::Severity::Error, casesPath, system.line,
+                    system.file + " is not a knowledge file of the program"});
+        }
+    }
+    for (const Diagnostic& difference : differences)
+        std::cerr << describe(difference) << '\n';
+    if (!differences.empty())
+        return kExitErrors;
+    std::cout << casesPath << ": " << compared << " paths of " << files.size() << " files as expected\n";
+    return EXIT_SUCCESS;
+}
+
+int diff(const Invocation& call)
+{
+    if (call.arguments.size() != 2)
+        return usageError("diff takes two knowledge files: lokomotif-kb diff OLD NEW");
+    const std::vector<KnowledgeFile> files = kb::readKnowledgeFiles(call.arguments);
+    if (!report(files, false))
+        return kExitErrors;
+    const std::vector<std::string> lines = kb::diffEndings(*files[0].checked.base, *files[1].checked.base);
+    for (const std::string& line : lines)
+        std::cout << line << '\n';
+    std::cout.flush();
+    return lines.empty() ? EXIT_SUCCESS : kExitErrors;
+}
+
+int graph(const Invocation& call)
+{
+    if (call.arguments.size() != 1)
+        return usageError("graph takes exactly one knowledge file");
+    if (call.output.empty())
+        return usageError("graph needs -o OUT");
+    if (!call.pages.empty() && call.pages != "a4" && call.pages != "a3")
+        return usageError("--pages takes a4 or a3, not \"" + call.pages + "\"");
+    if (call.pages.empty())
+        requireOutput(call, call.arguments, {".svg", ".pdf", ".png"}, "a diagram");
+    else
+        requireOutput(call, call.arguments, {".pdf"}, "the pages of a diagram as PDF");
+    const std::vector<KnowledgeFile> files = kb::readKnowledgeFiles(call.arguments);
+    if (!report(files, false))
+        return kExitErrors;
+    refuseLargeFiles(files, "a diagram");
+    const std::size_t questions = files.front().checked.base->questions().size();
+    if (questions > kQuestionsToWarnOfWaiting)
+        std::cerr << "lokomotif-kb: Graphviz lays out " << questions << " questions; that can take minutes\n";
+    kb::GraphRequest request;
+    request.format = lowerCase(std::filesystem::path(call.output).extension().string().substr(1));
+    request.chain = call.chain;
+    request.pages = call.pages;
+    request.title = kb::systemTitle(files.front().path);
+    request.edition = kb::editionOf(files);
+    // Pages are drawn with Qt's fonts; one drawing is Graphviz's alone.
+    const std::unique_ptr<QGuiApplication> app = request.pages.empty() ? nullptr : guiApplication(call);
+    writeFileSafely(call.output, kb::drawGraph(*files.front().checked.base, request));
+    return EXIT_SUCCESS;
+}
+
+int handbook(const Invocation& call)
+{
+    if (call.output.empty())
+        return usageError("handbook needs -o OUT.pdf");
+    requireOutput(call, call.arguments, {".pdf"}, "a PDF handbook");
+    const std::vector<KnowledgeFile> files = knowledge(call.arguments);
+    if (!report(files, false))
+        return kExitErrors;
+    refuseLargeFiles(files, "a handbook");
+    const std::unique_ptr<QGuiApplication> app = guiApplication(call);
+    std::vector<kb::HandbookSystem> systems;
+    for (const KnowledgeFile& file : files)
+        systems.push_back({kb::systemTitle(file.path), &*file.checked.base});
+    writeFileSafely(call.output, kb::writeHandbook(systems, kb::editionOf(files)));
+    return EXIT_SUCCESS;
+}
+
+int exportKnowledge(const Invocation& call)
+{
+    if (call.arguments.size() != 1)
+        return usageError("export takes one folder: lokomotif-kb export DIR");
+    for (const std::string& path : kb::exportBuiltin(call.arguments.front()))
+        std::cout << path << '\n';
+    return EXIT_SUCCESS;
+}
+
+// Which options a command takes.
+enum Option { kOutput = 1, kCases = 2, kChain = 4, kPages = 8 };
+
+struct Command {
+    std::string_view name;
+    std::string_view help;
+    int (*run)(const Invocation& call);
+    int options;
+};
+
+const Command kCommands[] = {
+    {"check", R"(usage: lokomotif-kb check [FILE...]
+
+Reads each knowledge file (without FILE, the built-in ones) and runs every
+check on it, printing what it finds as compilers do, one line each:
+  FILE:LINE: error: ...     the file cannot be used as it is
+  FILE:LINE: warning: ...   allowed, but worth a look (a heading or closing
+                            text never used, more than 100000 answer paths)
+Every malformed line of a file is reported in one run, and one fault once:
+a mistyped label gives one error, with the label it likely means.
+Exit code 0 when no file has an error, 1 otherwise.
+)",
+        check, 0},
+    {"paths", R"(usage: lokomotif-kb paths FILE
+       lokomotif-kb paths --cases [FILE...] -o OUT.cases
+
+Lists every answer path from the first question to its ending, one a line
+and as it goes: the answers with the labels of their questions
+("F1 TIDAK, F2 YA"), a TAB, the label of the ending, and for a conclusion
+its type size and cause line in brackets; then the number of paths.
+
+With --cases, writes the regression cases of the files (without FILE, the
+built-in ones) to OUT.cases: per file its start, every question, heading and
+closing text and every path with its ending, texts in brackets so that every
+blank shows. After a valid edit, this one command renews the shipped cases:
+  lokomotif-kb paths --cases diagnosis/data/*.txt -o diagnosis/data/knowledge.cases
+A file with more than 100000 answer paths is refused.
+)",
+        paths, kOutput | kCases},
+    {"test", R"(usage: lokomotif-kb test CASES [FILE...]
+
+Compares knowledge files (without FILE, the built-in ones) with regression
+cases written by 'paths --cases', and names every difference at its line of
+CASES: a question, heading or closing text, or a path whose ending is not as
+expected, and what is new. Exit code 0 when all is as expected, 1 otherwise.
+)",
+        test, 0},
+    {"diff", R"(usage: lokomotif-kb diff OLD NEW
+
+Lists how the endings of knowledge file NEW differ from those of OLD, one
+line each in a fixed form. An ending is known by the question and answer
+that give it, so inserting a question adds one ending:
+  added F14 YA → FH1
+  removed F3 YA → FH1
+  changed F3 YA: FH1 → FN1              the ending, its cause or type size
+  path F6 YA: F1 TIDAK, … → F1 TIDAK, … only the shortest way there changed
+  changed FH1: [old text] → [new text]  the text of a heading or closing
+Exit code 0 when there is no difference, 1 otherwise.
+)",
+        diff, 0},
+    {"graph", R"(usage: lokomotif-kb graph FILE [--chain LABEL] [--pages a4|a3] -o OUT
+
+Draws the decision tree of one knowledge file, laid out by Graphviz: a box
+per question, a note per distinct conclusion (its label and cause), an
+octagon per closing text, arrows labelled YA and TIDAK; the conclusion
+headings stand once each in a legend. The ending of OUT chooses the format:
+.svg, .pdf or .png. Text is drawn at 10 pt or more and never scaled down.
+
+  --chain LABEL   only the chain of question LABEL: what it leads to, up to
+                  the other symptoms, which are named where the chain leaves
+  --pages a4|a3   a PDF of tiled pages to print and join: the drawing at a
+                  size that keeps its text at 8 pt or more, each page
+                  overlapping its neighbours and labelled with its row and
+                  column
+
+A file of more than 5000 questions is refused.
+)",
+        graph, kOutput | kChain | kPages},
+    {"handbook", R"(usage: lokomotif-kb handbook [FILE...] -o OUT.pdf
+
+Writes the troubleshooting handbook for the workshop, in Indonesian, on A4,
+of the files given (without FILE, the built-in knowledge). The first page
+lists the systems and the symptoms ("Daftar gejala") with their pages; per
+system a numbered checklist with a tick box per question, each saying where
+YA and TIDAK lead ("lanjut ke 12", "Kesimpulan EH5/3, hal. 8"), then the
+conclusions under their headings and the closing texts, the data's labels
+printed small beside the numbers. Conclusions that differ only in blanks
+are printed once. Every page carries the edition:
+"Edisi <version> · <8 hex digits of the SHA-256 of the files>". A file of
+more than 5000 questions is refused. Uses Qt's fonts, on the offscreen
+platform unless QT_QPA_PLATFORM is set.
+)",
+        handbook, kOutput},
+    {"export", R"(usage: lokomotif-kb export DIR
+
+Writes the knowledge built into the program, the six files, and its
+regression cases (knowledge.cases) into DIR, made when missing, to edit
+them; a file that exists already is never replaced. Then, for example:
+  lokomotif-kb check DIR/*.txt
+  lokomotif-kb test DIR/knowledge.cases DIR/*.txt
+)",
+        exportKnowledge, 0},
+};
 
 int run(int argc, char** argv)
 {
@@ -148,6 +421,10 @@ int run(int argc, char** argv)
         std::cout << kOverview;
         return EXIT_SUCCESS;
     }
+    if (args[0] == "--version") {
+        std::cout << "lokomotif-kb " LOKO_VERSION "\n";
+        return EXIT_SUCCESS;
+    }
     const Command* command = nullptr;
     for (const Command& c : kCommands) {
         if (args[0] == c.name)
@@ -156,46 +433,32 @@ int run(int argc, char** argv)
     if (!command)
         return usageError("unknown command \"" + args[0] + "\"; 'lokomotif-kb --help' lists the commands");
 
-    std::vector<std::string> files;
-    std::string output;
+    Invocation call{{}, {}, false, {}, {}, argc, argv};
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
             std::cout << command->help;
             return EXIT_SUCCESS;
         }
-        if (args[i] == "-o") {
+        const auto value = [&](int option, std::string& into) {
+            if (!(command->options & option))
+                return false;
             if (i + 1 == args.size())
-                return usageError("-o needs a file name");
-            output = args[++i];
-        } else if (args[i].starts_with('-')) {
-            return usageError("unknown option \"" + args[i] + "\" for " + std::string(command->name));
-        } else {
-            files.push_back(args[i]);
-        }
+                throw Error(arg + " needs a value");
+            into = args[++i];
+            return true;
+        };
+        if (arg == "-o"                                           ? value(kOutput, call.output)
+                : arg == "--chain"                                ? value(kChain, call.chain)
+                : arg == "--pages"                                ? value(kPages, call.pages)
+                : arg == "--cases" && (command->options & kCases) ? (call.cases = true)
+                                                                  : false)
+            continue;
+        if (arg.starts_with('-') && arg != "-")
+            return usageError("unknown option \"" + arg + "\" for " + std::string(command->name));
+        call.arguments.push_back(arg);
     }
-    if (command->needsOutput && output.empty())
-        return usageError(std::string(command->name) + " needs -o OUT");
-    if (!command->needsOutput && !output.empty())
-        return usageError(std::string(command->name) + " writes no file; -o is not for it");
-    if (!command->takesFiles && files.size() != 1)
-        return usageError(std::string(command->name) + " takes exactly one knowledge file");
-    const bool shipped = files.empty();
-    if (shipped)
-        files = loco::kb::shippedFiles();
-    std::vector<KnowledgeFile> knowledge;
-    try {
-        knowledge = loco::kb::readKnowledgeFiles(files);
-    } catch (const loco::Error& error) {
-        return usageError(std::string(error.what())
-            + (shipped ? " (without FILE arguments the shipped files are read below the current folder)" : ""));
-    }
-    if (!report(knowledge, command->showsWarnings))
-        return kExitErrors;
-    try {
-        return command->run(knowledge, output, argc, argv);
-    } catch (const loco::Error& error) {
-        return usageError(error.what());
-    }
+    return command->run(call);
 }
 
 } // namespace

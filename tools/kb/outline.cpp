@@ -2,7 +2,20 @@
 
 namespace loco::kb {
 
-Outline::Outline(const KnowledgeBase& base) : numbers_(base.questions().size())
+std::string withoutExtraBlanks(const std::string& text)
+{
+    std::string kept;
+    for (const char c : text) {
+        if (c != ' ' || (!kept.empty() && kept.back() != ' '))
+            kept += c;
+    }
+    if (!kept.empty() && kept.back() == ' ')
+        kept.pop_back();
+    return kept;
+}
+
+Outline::Outline(const KnowledgeBase& base)
+    : base_(base), numbers_(base.questions().size()), groupOfHeading_(base.headings().size(), KnowledgeBase::kNotFound)
 {
     const std::size_t start = base.startIndex();
     order_.push_back(start);
@@ -13,29 +26,43 @@ Outline::Outline(const KnowledgeBase& base) : numbers_(base.questions().size())
     for (std::size_t n = 0; n < order_.size(); ++n)
         numbers_[order_[n]] = n + 1;
 
+    std::map<std::string, std::size_t> groupOfText;
     for (const std::size_t i : order_) {
         for (const Outcome* outcome : {&base.questions()[i].ya, &base.questions()[i].tidak}) {
             if (outcome->kind != Outcome::Kind::Conclusion)
                 continue;
-            const auto [it, added]
-                = conclusionIndex_.try_emplace({outcome->target, outcome->cause}, conclusions_.size());
+            std::size_t& group = groupOfHeading_[outcome->target];
+            if (group == KnowledgeBase::kNotFound) {
+                const auto [it, added] = groupOfText.try_emplace(
+                    withoutExtraBlanks(base.headings()[outcome->target].text), groups_.size());
+                if (added)
+                    groups_.push_back({});
+                group = it->second;
+                groups_[group].headings.push_back(outcome->target);
+            }
+            const auto [it, added] = causeNumber_.try_emplace(
+                {group, withoutExtraBlanks(outcome->cause)}, groups_[group].causes.size() + 1);
             if (added)
-                conclusions_.push_back({outcome->target, outcome->cause});
+                groups_[group].causes.push_back(outcome->cause);
         }
     }
-
-    for (const char c : base.startLabel()) {
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
-            break;
-        prefix_ += c;
-    }
-    if (prefix_.empty())
-        prefix_ = "K";
 }
 
-std::size_t Outline::conclusionIndex(const Outcome& outcome) const
+std::pair<std::size_t, std::size_t> Outline::conclusionOf(const Outcome& outcome) const
 {
-    return conclusionIndex_.at({outcome.target, outcome.cause});
+    const std::size_t group = groupOfHeading_[outcome.target];
+    return {group, causeNumber_.at({group, withoutExtraBlanks(outcome.cause)})};
+}
+
+std::string Outline::groupLabel(std::size_t group) const
+{
+    return base_.headings()[groups_[group].headings.front()].label;
+}
+
+std::string Outline::conclusionLabel(const Outcome& outcome) const
+{
+    const auto [group, cause] = conclusionOf(outcome);
+    return groupLabel(group) + "/" + std::to_string(cause);
 }
 
 } // namespace loco::kb

@@ -7,10 +7,11 @@
 
 namespace loco::kb {
 
-// Writes every answer sequence from the start question to its ending, one a
-// line: the answers as Y and T, a TAB, the ending's label and its texts
-// separated by TABs as in the file; then a line with the total, which it
-// returns. The base must have passed the checks without errors.
+// Writes every answer path from the start question to its ending as it
+// comes, one a line as the cases file's path records give them (the answers
+// with the question labels, a TAB, the ending's label, and for a conclusion
+// its type size and cause line in brackets); then a line with the total,
+// which it returns. The base must have passed the checks without errors.
 std::uint64_t writePaths(const KnowledgeBase& base, std::ostream& out);
 
 } // namespace loco::kb
