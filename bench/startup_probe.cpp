@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    loco::loadBuiltinData();
-    loco::createWindows();
+    const loco::BuiltinData data = loco::loadBuiltinData();
+    loco::createWindows(data);
     awal_menu->show();
     awal_menu->repaint();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,15 +1,15 @@
-#include "shell/builtin_data.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_TUNEUP.h"
+#include "tutorials/core/tuneup_table.h"
 #include "ui_UMENU_TUNEUP.h"
 
 namespace {
 
 // The tutorial whose title and lines the text box holds. The selection may
 // have moved on since "PROSES", so the text itself says which one it is.
-const loco::TuneupTutorial* tutorialShown(const QStringList& lines)
+const loco::TuneupTutorial* tutorialShown(const loco::TuneupTable& table, const QStringList& lines)
 {
-    for (const loco::TuneupTutorial& tutorial : loco::tuneupTable().tutorials()) {
+    for (const loco::TuneupTutorial& tutorial : table.tutorials()) {
         QStringList written{QString::fromStdString(tutorial.title)};
         for (const std::string& line : tutorial.lines)
             written << QString::fromStdString(line);
@@ -32,7 +32,7 @@ loco::Report TTUNEUP::report() const
     }
     QStringList lines = ui->RichEdit1->lines();
     loco::ReportSection text;
-    if (const loco::TuneupTutorial* tutorial = tutorialShown(lines)) {
+    if (const loco::TuneupTutorial* tutorial = tutorialShown(table_, lines)) {
         report.subject = lines.takeFirst().trimmed();
         report.fileStem += QLatin1Char(' ') + report.subject;
         if (tutorial->picture)

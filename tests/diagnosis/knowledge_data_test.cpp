@@ -1,5 +1,5 @@
-#include "shell/builtin_data.h"
 #include "tests/diagnosis/step_text.h"
+#include "tests/support/shipped_data.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -29,7 +29,7 @@ void PrintTo(const SystemData& row, std::ostream* out)
 
 class EachSystem : public testing::TestWithParam<SystemData> {
 protected:
-    const loco::KnowledgeBase& base() const { return loco::knowledgeBases()[GetParam().system]; }
+    const loco::KnowledgeBase& base() const { return loco::shippedData().knowledge[GetParam().system]; }
 };
 
 TEST_P(EachSystem, HasItsStartQuestionAndCounts)

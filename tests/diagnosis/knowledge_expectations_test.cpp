@@ -1,5 +1,5 @@
-#include "shell/builtin_data.h"
 #include "tests/diagnosis/step_text.h"
+#include "tests/support/shipped_data.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -77,7 +77,7 @@ class KnownOutcomes : public testing::TestWithParam<Dialogue> { };
 TEST_P(KnownOutcomes, Match)
 {
     const Dialogue& dialogue = GetParam();
-    const loco::KnowledgeSet& set = loco::knowledgeBases();
+    const loco::KnowledgeSet& set = loco::shippedData().knowledge;
     const int system = static_cast<int>(dialogue.system);
     std::string question(dialogue.from.empty() ? set.startQuestion(system) : dialogue.from);
     loco::Step step;

@@ -3,6 +3,7 @@
 #include "shell/UAWAL_MENU1.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
+#include "tests/support/shipped_data.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -13,7 +14,7 @@ namespace loco {
 
 void WindowsTest::SetUp()
 {
-    createWindows();
+    createWindows(shippedData());
     awal_menu->show();
 }
 

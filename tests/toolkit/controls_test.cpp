@@ -1,3 +1,4 @@
+#include "tests/support/text_box_lines.h"
 #include "toolkit/core/error.h"
 #include "toolkit/definition.h"
 #include "toolkit/fonts.h"
@@ -104,10 +105,10 @@ TEST(RichTextBox, AppendedLinesTakeTheSizeAndIndentChosenBeforeThem)
     box.setAppendFirstLineIndent(12);
     box.setAppendFontSize(10);
     box.appendLine(QStringLiteral("sebab"));
-    EXPECT_DOUBLE_EQ(box.lineFontSize(0), 12);
-    EXPECT_NEAR(box.lineFirstLineIndent(0), 2, 0.01);
-    EXPECT_DOUBLE_EQ(box.lineFontSize(1), 10);
-    EXPECT_NEAR(box.lineFirstLineIndent(1), 12, 0.01);
+    EXPECT_DOUBLE_EQ(lineFontSize(box, 0), 12);
+    EXPECT_NEAR(lineFirstLineIndent(box, 0), 2, 0.01);
+    EXPECT_DOUBLE_EQ(lineFontSize(box, 1), 10);
+    EXPECT_NEAR(lineFirstLineIndent(box, 1), 12, 0.01);
 }
 
 struct FaceCase {

@@ -1,4 +1,4 @@
-#include "shell/builtin_data.h"
+#include "tests/support/shipped_data.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -26,7 +26,7 @@ class MaintenanceEntryText : public testing::TestWithParam<EntryRow> { };
 TEST_P(MaintenanceEntryText, IsExact)
 {
     const auto& row = GetParam();
-    const auto& entry = maintenanceTable().at(row.k);
+    const auto& entry = shippedData().maintenance.at(row.k);
     EXPECT_EQ(entry.caption, row.caption);
     EXPECT_EQ(entry.title, row.title);
     const auto picture
@@ -139,7 +139,7 @@ class MaintenanceQuote : public testing::TestWithParam<Quote> { };
 TEST_P(MaintenanceQuote, StandsInItsLine)
 {
     const auto& [k, line, text] = GetParam();
-    const auto& lines = maintenanceTable().at(k).lines;
+    const auto& lines = shippedData().maintenance.at(k).lines;
     ASSERT_LE(line, lines.size());
     EXPECT_NE(lines[line - 1].find(text), std::string::npos) << lines[line - 1];
 }
@@ -167,7 +167,7 @@ TEST(MaintenanceTable, TotalsAndDistinctPictures)
 {
     std::size_t lines = 0;
     std::set<std::string> pictures;
-    for (const auto& entry : maintenanceTable().entries()) {
+    for (const auto& entry : shippedData().maintenance.entries()) {
         lines += entry.lines.size();
         if (entry.picture)
             pictures.insert(*entry.picture);
