@@ -26,6 +26,7 @@ loco::Report TTUNEUP::report() const
     loco::Report report;
     report.title = QStringLiteral("Sistem Tune-up Komponen");
     report.fileStem = QStringLiteral("tune-up");
+    report.tabStopPixels = ui->RichEdit1->tabStopDistance();
     if (!ui->Memo1->isHidden()) {
         report.sections << loco::ReportSection{{}, {}, ui->Memo1->lines(), {}};
         return report;

@@ -149,7 +149,8 @@ TEST(Definition, ColoursAndFontsApplyToTheControlAndItsChildren)
     panel.setProperty("color", "navy");
     panel.setProperty("textColor", "white");
     panel.setProperty("textFont", "MS Sans Serif,-11,underline");
-    loco::applyDefinition(&panel);
+    loco::applyColors(&panel);
+    loco::applyFonts(&panel);
     EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0, 0, 0x80));
     EXPECT_EQ(child.palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(child.font().pixelSize(), 11);
