@@ -12,8 +12,7 @@ namespace loco {
 //   color      background colour of the control ("navy", "btnface", "#rrggbb")
 //   textColor  colour of the control's text
 //   textFont   "Face,height,styles" (see fontFromDefinition)
-// Colours are cheap and applied after setupUi, while every distinct font
-// costs a font file to load, so windows apply fonts only when first shown.
+// Windows apply them when first shown (polished), not when created.
 void applyColors(QWidget* root);
 void applyFonts(QWidget* root);
 

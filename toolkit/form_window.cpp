@@ -46,8 +46,6 @@ void FormWindow::finishDefinition()
         form->setProperty("color", QStringLiteral("btnface"));
     if (!form->property("textFont").isValid())
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
-    loco::applyColors(form);
-    loco::applyReadableColors(form);
     loco::applyEntryDefaults(form);
     loco::applyAccessibleNames(form);
     if (form->property("tabOrder").toString() != QLatin1String("definition"))
@@ -88,9 +86,18 @@ void FormWindow::centreOnScreen()
 
 bool FormWindow::event(QEvent* event)
 {
-    // Polishing runs once, on first showing, before the controls polish.
-    if (event->type() == QEvent::Polish)
+    // Qt asks every new window to polish from the event loop, hidden or not;
+    // a hidden window polishes when first shown instead, so that the windows
+    // created hidden at start-up cost the first one nothing there.
+    if (event->type() == QEvent::PolishRequest && isHidden())
+        return true;
+    // Polishing runs once, on first showing, before the controls polish:
+    // colours and fonts (each face a font file to load) wait until then.
+    if (event->type() == QEvent::Polish) {
+        loco::applyColors(content_);
+        loco::applyReadableColors(content_);
         loco::applyFonts(content_);
+    }
     if (event->type() == QEvent::Show && !shownBefore_) {
         shownBefore_ = true;
         if (centred_)
