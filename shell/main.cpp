@@ -25,8 +25,9 @@ int main(int argc, char* argv[])
         loco::setUpIdentity();
         loco::setUpApplication(app);
         const loco::BuiltinData data = loco::loadBuiltinData();
-        loco::createWindows(data);
-        awal_menu->show();
+        // The login window is on the screen while the other nine are made;
+        // no input is handled before all ten exist.
+        loco::createWindows(data, [] { awal_menu->showAndWaitUntilPainted(); });
         const int code = app.exec();
         loco::destroyWindows();
         return code;

@@ -25,10 +25,12 @@ QList<FormWindow*>& laterWindows()
 
 } // namespace
 
-void createWindows(const BuiltinData& data)
+void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade)
 {
     awal_menu = new Tawal_menu;
     awal_menu->setMainWindow(true);
+    if (mainWindowMade)
+        mainWindowMade();
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
     menu1 = new Tmenu1;

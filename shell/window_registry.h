@@ -15,8 +15,10 @@ struct BuiltinData;
 // Creates the ten windows in their fixed order, each handed at construction
 // what it shows (the knowledge, the tutorial tables); the first, the login
 // window, becomes the main window. All but the main window start hidden.
-// data must outlive the windows, up to destroyWindows().
-void createWindows(const BuiltinData& data);
+// mainWindowMade runs once the main window exists, before the other nine
+// are made: the program shows it there, so that it is on the screen while
+// they are built. data must outlive the windows, up to destroyWindows().
+void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade = {});
 
 // The ten windows in creation order (empty before createWindows), then the
 // windows made on first use so far.

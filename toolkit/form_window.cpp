@@ -7,18 +7,41 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <chrono>
 
 namespace {
 
 // The classic sizeable frame at 96 dpi: 4-pixel borders and a caption bar.
 constexpr int kFrameBorder = 4;
 constexpr int kCaptionHeight = 23;
+constexpr std::chrono::milliseconds kExposeWaitLimit(250);
+
+// Ends a wait once the window is exposed; the window paints before the
+// waiting loop looks at its flag again.
+class QuitWhenExposed : public QObject {
+public:
+    explicit QuitWhenExposed(QEventLoop& wait) : wait_(wait) { }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            wait_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& wait_;
+};
 
 } // namespace
 
@@ -113,6 +136,20 @@ void FormWindow::showModeless()
     raise();
     if (!testAttribute(Qt::WA_ShowWithoutActivating))
         activateWindow();
+}
+
+void FormWindow::showAndWaitUntilPainted()
+{
+    show();
+    QWindow* handle = windowHandle();
+    if (handle->isExposed() || (windowState() & Qt::WindowMinimized))
+        return;
+    QEventLoop wait;
+    QuitWhenExposed watch(wait);
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(kExposeWaitLimit, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&watch);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
