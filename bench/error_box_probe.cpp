@@ -39,8 +39,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    loco::loadBuiltinData();
-    loco::createWindows();
+    const loco::BuiltinData data = loco::loadBuiltinData();
+    loco::createWindows(data);
     DM->show();
     auto* bore = DM->findChild<QLineEdit*>(QStringLiteral("edit11"));
     QApplication::clipboard()->setText(QString(8 * 1024 * 1024, QLatin1Char('9')) + QLatin1Char('x'));

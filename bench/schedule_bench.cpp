@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <optional>
 #include <random>
 
 namespace {
@@ -121,13 +122,14 @@ bool sameRows(const std::vector<loco::DueList>& a, const std::vector<loco::DueLi
 int main(int argc, char* argv[])
 {
     benchmark::Initialize(&argc, argv);
+    std::optional<loco::BuiltinData> data;
     try {
-        loco::loadBuiltinData();
+        data = loco::loadBuiltinData();
     } catch (const loco::Error& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    const Fleet fleet = makeFleet(loco::maintenanceTable().tasks());
+    const Fleet fleet = makeFleet(data->maintenance.tasks());
     const auto ours = dueListsByUnit(fleet);
     if (!sameRows(ours, dueListsScanningAllRecords(fleet))) {
         std::fprintf(stderr, "the two ways give different due lists\n");

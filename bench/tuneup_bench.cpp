@@ -49,16 +49,16 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    loco::loadBuiltinData();
+    const loco::BuiltinData data = loco::loadBuiltinData();
     benchmark::Initialize(&argc, argv);
 
-    TTUNEUP window;
+    TTUNEUP window(data.tuneup);
     window.show();
     auto* picture = window.findChild<Picture*>(QStringLiteral("Image3"));
     // The 2-valve tutorial: first item of the valve group.
     window.BitBtn1Click();
     window.findChild<RadioGroup*>(QStringLiteral("RadioGroup1"))->setItemIndex(0);
-    const loco::TuneupTutorial& tutorial = *loco::tuneupTable().find(1, 0);
+    const loco::TuneupTutorial& tutorial = *data.tuneup.find(1, 0);
     QFile file(loco::localPath(QString::fromStdString(tutorial.picture.value())));
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
     const QString which = QString::fromLatin1(argv[1]);
     std::function<QWidget*()> open;
     QWidget plain;
+    std::optional<loco::BuiltinData> data;
     if (which == QLatin1String("plain")) {
         plain.resize(1024, 745);
         new QLabel(QStringLiteral("Label1"), &plain);
@@ -64,8 +66,8 @@ int main(int argc, char* argv[])
         };
     } else {
         loco::setUpApplication(app);
-        loco::loadBuiltinData();
-        loco::createWindows();
+        data = loco::loadBuiltinData();
+        loco::createWindows(*data);
         menu1->show();
         menu1->repaint();
         auto* button = menu1->findChild<QAbstractButton*>(which);

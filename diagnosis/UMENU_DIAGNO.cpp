@@ -1,7 +1,6 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 
 #include "diagnosis/answer_recorder.h"
-#include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/report_commands.h"
@@ -25,7 +24,8 @@ constexpr int kClosingPointSize = 12;
 
 } // namespace
 
-Tdiagno::Tdiagno(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tdiagno>())
+Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent)
+    : FormWindow(parent), knowledge_(knowledge), ui(std::make_unique<Ui::Tdiagno>())
 {
     ui->setupUi(content());
     finishDefinition();
@@ -86,7 +86,7 @@ void Tdiagno::BitBtn8Click()
     ui->BITBTN1->setVisible(true);
     ui->BITBTN2->setVisible(true);
     ui->BitBtn8->setVisible(false);
-    ui->RichEdit2->setLine(0, fromUtf8(loco::knowledgeBases().startQuestion(ui->RadioGroup1->itemIndex())));
+    ui->RichEdit2->setLine(0, fromUtf8(knowledge_.startQuestion(ui->RadioGroup1->itemIndex())));
     ui->RadioGroup1->setEnabled(false);
     ui->BitBtn7->setVisible(true);
 }
@@ -123,7 +123,7 @@ void Tdiagno::BitBtn4Click()
 void Tdiagno::answer(loco::Answer answer)
 {
     const loco::Step step
-        = loco::knowledgeBases().answer(ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
+        = knowledge_.answer(ui->RadioGroup1->itemIndex(), ui->RichEdit2->line(0).toStdString(), answer);
     if (const auto* next = std::get_if<loco::NextQuestion>(&step)) {
         ui->RichEdit2->setLine(0, fromUtf8(next->text));
     } else if (const auto* conclusion = std::get_if<loco::Conclusion>(&step)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagnosis/core/knowledge_base.h"
+#include "diagnosis/core/knowledge_set.h"
 #include "toolkit/form_window.h"
 
 #include <QStringList>
@@ -25,7 +25,8 @@ class Tdiagno : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit Tdiagno(QWidget* parent = nullptr);
+    // knowledge outlives the window.
+    explicit Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent = nullptr);
     ~Tdiagno() override;
 
     void FormCreate();
@@ -43,6 +44,7 @@ private:
     // What the report says: the system, the path and the conclusion.
     loco::Report report() const;
 
+    const loco::KnowledgeSet& knowledge_;
     std::unique_ptr<Ui::Tdiagno> ui;
     loco::AnswerRecorder* answers_;
 };

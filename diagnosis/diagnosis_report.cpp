@@ -1,6 +1,5 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "diagnosis/answer_recorder.h"
-#include "shell/builtin_data.h"
 #include "toolkit/report.h"
 #include "ui_UMENU_DIAGNO.h"
 
@@ -32,6 +31,6 @@ loco::Report Tdiagno::report() const
         report.sections << loco::ReportSection{QStringLiteral("Pertanyaan"), {}, {ui->RichEdit2->line(0)}, {}};
     // As the handbook prints it: a report can be matched with the knowledge it came from.
     report.sections << loco::ReportSection{
-        QStringLiteral("Data pengetahuan"), {}, {QString::fromStdString(loco::knowledgeBases().edition())}, {}};
+        QStringLiteral("Data pengetahuan"), {}, {QString::fromStdString(knowledge_.edition())}, {}};
     return report;
 }

@@ -7,32 +7,12 @@
 #include <QFile>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace loco {
 namespace {
-
-struct BuiltinData {
-    KnowledgeSet knowledge;
-    MaintenanceTable maintenance;
-    TuneupTable tuneup;
-};
-
-std::unique_ptr<const BuiltinData>& loaded()
-{
-    static std::unique_ptr<const BuiltinData> data;
-    return data;
-}
-
-const BuiltinData& data()
-{
-    if (!loaded())
-        throw Error("the built-in data is used before it is loaded");
-    return *loaded();
-}
 
 // Reads the files below one root, naming each by its path from the root as
 // the messages show it, and collects every problem found on the way.
@@ -101,7 +81,7 @@ private:
 
 } // namespace
 
-void loadBuiltinData(const QString& root)
+BuiltinData loadBuiltinData(const QString& root)
 {
     DataReader reader(root);
     std::array<std::optional<KnowledgeBase>, kSystemCount> bases;
@@ -116,26 +96,11 @@ void loadBuiltinData(const QString& root)
             message += "\n" + problem;
         throw Error(message);
     }
-    auto data = std::make_unique<BuiltinData>(BuiltinData{{}, std::move(*maintenance), std::move(*tuneup)});
+    BuiltinData data{{}, std::move(*maintenance), std::move(*tuneup)};
     for (const System system : kAllSystems)
-        data->knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
-    data->knowledge.setEdition(reader.knowledgeEdition());
-    loaded() = std::move(data);
-}
-
-const KnowledgeSet& knowledgeBases()
-{
-    return data().knowledge;
-}
-
-const MaintenanceTable& maintenanceTable()
-{
-    return data().maintenance;
-}
-
-const TuneupTable& tuneupTable()
-{
-    return data().tuneup;
+        data.knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
+    data.knowledge.setEdition(reader.knowledgeEdition());
+    return data;
 }
 
 } // namespace loco

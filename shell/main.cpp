@@ -25,20 +25,24 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     // Broken built-in data can only come from a broken build; it ends the
     // program before the login window rather than leaving a system empty.
+    QString failure;
     try {
         loco::setUpIdentity();
         loco::setUpApplication(app);
-        loco::loadBuiltinData();
-        loco::createWindows();
-        loco::showLoginWindow();
+        const loco::BuiltinData data = loco::loadBuiltinData();
+        // The login window is on the screen while the other nine are made;
+        // no input is handled before all ten exist.
+        loco::createWindows(data, loco::showLoginWindow);
         const int code = app.exec();
         loco::destroyWindows();
         return code;
     } catch (const std::exception& error) {
-        loco::reportError(QString::fromUtf8(error.what()));
+        failure = QString::fromUtf8(error.what());
     } catch (...) {
-        loco::reportError(QStringLiteral("The program failed to start"));
+        failure = QStringLiteral("The program failed to start");
     }
+    // The windows go before the box: the data they were handed is gone.
     loco::destroyWindows();
+    loco::reportError(failure);
     return EXIT_FAILURE;
 }

@@ -8,37 +8,57 @@
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Uinfo.h"
 #include "shell/Umenu1.h"
+#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
 
 namespace loco {
+namespace {
 
-void createWindows()
+// The windows made on first use, in the order they were made.
+QList<FormWindow*>& laterWindows()
+{
+    static QList<FormWindow*> windows;
+    return windows;
+}
+
+} // namespace
+
+void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade)
 {
     awal_menu = new Tawal_menu;
     awal_menu->setMainWindow(true);
+    if (mainWindowMade)
+        mainWindowMade();
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
     menu1 = new Tmenu1;
     DM = new TDM;
     gayrem = new Tgayrem;
-    PM = new TPM;
-    TUNEUP = new TTUNEUP;
+    PM = new TPM(data.maintenance);
+    TUNEUP = new TTUNEUP(data.tuneup);
     umurrem = new Tumurrem;
-    diagno = new Tdiagno;
+    diagno = new Tdiagno(data.knowledge);
 }
 
 void showLoginWindow()
 {
-    awal_menu->showModeless();
+    awal_menu->showAndWaitUntilPainted();
+    awal_menu->activateWindow();
 }
 
 QList<FormWindow*> windows()
 {
-    if (!awal_menu)
-        return {};
-    return {awal_menu, info, DIALOG1, menu1, DM, gayrem, PM, TUNEUP, umurrem, diagno};
+    QList<FormWindow*> all;
+    if (awal_menu)
+        all = {awal_menu, info, DIALOG1, menu1, DM, gayrem, PM, TUNEUP, umurrem, diagno};
+    return all + laterWindows();
+}
+
+void adoptWindow(FormWindow* window)
+{
+    laterWindows().append(window);
 }
 
 void destroyWindows()
@@ -46,6 +66,7 @@ void destroyWindows()
     const QList<FormWindow*> all = windows();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         delete *it;
+    laterWindows().clear();
     awal_menu = nullptr;
     info = nullptr;
     DIALOG1 = nullptr;

@@ -35,27 +35,12 @@ void Bevel::paintEvent(QPaintEvent*)
         loco::drawBevel(painter, loco::drawBevel(painter, r, style_, palette()), other, palette());
         return;
     }
-    const bool lowered = style_ == QLatin1String("lowered");
-    const QColor first = palette().color(lowered ? QPalette::Dark : QPalette::Light);
-    const QColor second = palette().color(lowered ? QPalette::Light : QPalette::Dark);
-    QLine a, b;
-    if (shape_ == QLatin1String("topLine")) {
-        a = QLine(r.left(), r.top(), r.right(), r.top());
-        b = a.translated(0, 1);
-    } else if (shape_ == QLatin1String("bottomLine")) {
-        a = QLine(r.left(), r.bottom() - 1, r.right(), r.bottom() - 1);
-        b = a.translated(0, 1);
-    } else if (shape_ == QLatin1String("leftLine")) {
-        a = QLine(r.left(), r.top(), r.left(), r.bottom());
-        b = a.translated(1, 0);
-    } else if (shape_ == QLatin1String("rightLine")) {
-        a = QLine(r.right() - 1, r.top(), r.right() - 1, r.bottom());
-        b = a.translated(1, 0);
-    } else {
+    if (shape_ != QLatin1String("topLine"))
         return;
-    }
-    painter.setPen(first);
-    painter.drawLine(a);
-    painter.setPen(second);
-    painter.drawLine(b);
+    const bool lowered = style_ == QLatin1String("lowered");
+    const QLine top(r.left(), r.top(), r.right(), r.top());
+    painter.setPen(palette().color(lowered ? QPalette::Dark : QPalette::Light));
+    painter.drawLine(top);
+    painter.setPen(palette().color(lowered ? QPalette::Light : QPalette::Dark));
+    painter.drawLine(top.translated(0, 1));
 }

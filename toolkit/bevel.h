@@ -11,7 +11,7 @@ class Bevel : public QWidget {
 public:
     explicit Bevel(QWidget* parent = nullptr);
 
-    // "box", "frame", "topLine", "bottomLine", "leftLine", "rightLine"
+    // "box", "frame" or "topLine"
     QString shape() const { return shape_; }
     void setShape(const QString& shape);
     // "lowered" or "raised"

@@ -1,7 +1,6 @@
 #include "toolkit/definition.h"
 
 #include "toolkit/fonts.h"
-#include "toolkit/readability.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -113,14 +112,6 @@ void applyEntryDefaults(QWidget* root)
         if (list->isEditable())
             list->setCompleter(nullptr);
     }
-}
-
-void applyDefinition(QWidget* root)
-{
-    applyColors(root);
-    applyReadableColors(root);
-    applyEntryDefaults(root);
-    applyFonts(root);
 }
 
 } // namespace loco

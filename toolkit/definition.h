@@ -8,19 +8,17 @@ class QWidget;
 namespace loco {
 
 // Window definitions (.ui files) carry the classic control attributes as
-// dynamic properties, applied once after setupUi:
+// dynamic properties, applied to a control and everything inside it:
 //   color      background colour of the control ("navy", "btnface", "#rrggbb")
 //   textColor  colour of the control's text
 //   textFont   "Face,height,styles" (see fontFromDefinition)
-void applyDefinition(QWidget* root);
-// The same in two halves: colours are cheap, while every distinct font costs
-// a font file to load, so windows apply fonts only when first shown.
+// Windows apply them when first shown (polished), not when created.
 void applyColors(QWidget* root);
+void applyFonts(QWidget* root);
 
 // The classic entries' behaviour: edits take text of any length, and typed
 // lists read exactly what was typed (no completion, no new items).
 void applyEntryDefaults(QWidget* root);
-void applyFonts(QWidget* root);
 
 // Colour names of the definitions, system colours included.
 QColor colorFromDefinition(const QString& name);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,12 +18,34 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <chrono>
 
 namespace {
 
 // The classic sizeable frame at 96 dpi: 4-pixel borders and a caption bar.
 constexpr int kFrameBorder = 4;
 constexpr int kCaptionHeight = 23;
+constexpr std::chrono::milliseconds kExposeWaitLimit(250);
+
+// Ends a wait once the window is exposed; the window paints before the
+// waiting loop looks at its flag again.
+class QuitWhenExposed : public QObject {
+public:
+    explicit QuitWhenExposed(QEventLoop& wait) : wait_(wait) { }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            wait_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& wait_;
+};
 
 // How long a centred window waits for the window manager to frame it.
 constexpr int kFramingCheckMs = 20;
@@ -59,8 +82,6 @@ void FormWindow::finishDefinition()
         form->setProperty("color", QStringLiteral("btnface"));
     if (!form->property("textFont").isValid())
         form->setProperty("textFont", QStringLiteral("MS Sans Serif,-11"));
-    loco::applyColors(form);
-    loco::applyReadableColors(form);
     loco::applyEntryDefaults(form);
     loco::applyAccessibleNames(form);
 
@@ -140,8 +161,16 @@ void FormWindow::focusFirstEntry()
 
 bool FormWindow::event(QEvent* event)
 {
-    // Polishing runs once, on first showing, before the controls polish.
+    // Qt asks every new window to polish from the event loop, hidden or not;
+    // a hidden window polishes when first shown instead, so that the windows
+    // created hidden at start-up cost the first one nothing there.
+    if (event->type() == QEvent::PolishRequest && isHidden())
+        return true;
+    // Polishing runs once, on first showing, before the controls polish:
+    // colours and fonts (each face a font file to load) wait until then.
     if (event->type() == QEvent::Polish) {
+        loco::applyColors(content_);
+        loco::applyReadableColors(content_);
         loco::applyFonts(content_);
         setTabOrder();
     }
@@ -161,6 +190,20 @@ void FormWindow::showModeless()
     raise();
     if (!testAttribute(Qt::WA_ShowWithoutActivating))
         activateWindow();
+}
+
+void FormWindow::showAndWaitUntilPainted()
+{
+    show();
+    QWindow* handle = windowHandle();
+    if (handle->isExposed() || (windowState() & Qt::WindowMinimized))
+        return;
+    QEventLoop wait;
+    QuitWhenExposed watch(wait);
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(kExposeWaitLimit, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&watch);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

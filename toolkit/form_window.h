@@ -33,6 +33,13 @@ public:
     // to the front (activating it unless it is shown without activation).
     void showModeless();
 
+    // Shows the window and returns once it is on the screen and painted, so
+    // that the program can finish starting behind it. Meanwhile no user input
+    // is handled (it waits for the event loop). A window shown minimised is
+    // not waited for, nor one that the display has not exposed within a
+    // quarter of a second.
+    void showAndWaitUntilPainted();
+
 protected:
     // Called by a window's constructor after setupUi(content()).
     void finishDefinition();

@@ -31,9 +31,6 @@ namespace {
 const QString kProgramName = QStringLiteral("lokomotif");
 constexpr qreal kMarginMm = 18;
 constexpr qreal kFooterMm = 8;
-// The tutorial boxes' tab stops (80 pixels at 96 dpi), so tabbed tables
-// line up as on screen.
-constexpr qreal kTabStopMm = 80 * 25.4 / 96;
 // A picture is as wide as the text, but never taller than this share of a
 // page, so that it stays on one page with some text.
 constexpr qreal kPictureMaxPageShare = 0.6;
@@ -324,7 +321,7 @@ void paintReport(const Report& report, QPagedPaintDevice& device, const QPageRan
     font.setPointSizeF(10);
     doc.setDefaultFont(font);
     QTextOption option = doc.defaultTextOption();
-    option.setTabStopDistance(units.mm(kTabStopMm));
+    option.setTabStopDistance(units.mm(report.tabStopPixels * 25.4 / 96));
     doc.setDefaultTextOption(option);
     // Page breaks fall where the document's layout puts them.
     doc.setPageSize(QSizeF(page.width(), page.height() - footer));

@@ -37,6 +37,10 @@ struct Report {
     QString fileStem; // words for the proposed file name
     QList<ReportSection> sections;
     QDateTime madeAt = QDateTime::currentDateTime();
+    // Tab stops of the lines, in pixels at 96 dpi: a window whose text holds
+    // tabs gives its text box's, so that tabbed tables line up as on screen.
+    // 80 is a text box's own.
+    qreal tabStopPixels = 80;
 };
 
 // Gives the section the picture of a JPEG file, decoded at full size, and

@@ -18,7 +18,14 @@
 namespace loco {
 namespace {
 
-// The box's own menu (undo, copy, select all ...), or none for other controls.
+bool isTextBox(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
+        || qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+// The box's own menu (undo, copy, select all ...), built when it is asked
+// for: a menu looks up its icons in the desktop's theme.
 QMenu* standardMenu(QWidget* box)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(box))
@@ -55,7 +62,7 @@ ReportCommands::ReportCommands(FormWindow* window, Describe describe)
     connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveAsPdf(); }); });
 
     for (QWidget* box : window->content()->findChildren<QWidget*>()) {
-        if (!standardMenu(box))
+        if (!isTextBox(box))
             continue;
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint pos) { showBoxMenu(box, pos); });

@@ -94,17 +94,6 @@ void RichTextBox::setAppendFirstLineIndent(qreal points)
     appendIndent_ = points;
 }
 
-qreal RichTextBox::lineFontSize(int index) const
-{
-    const qreal size = block(index).charFormat().fontPointSize();
-    return size > 0 ? size : font().pointSizeF();
-}
-
-qreal RichTextBox::lineFirstLineIndent(int index) const
-{
-    return block(index).blockFormat().textIndent() * 72.0 / logicalDpiY();
-}
-
 qreal RichTextBox::pointsToPixels(qreal points) const
 {
     return points * logicalDpiY() / 72.0;

@@ -23,9 +23,6 @@ public:
 
     void setAppendFontSize(qreal points);
     void setAppendFirstLineIndent(qreal points);
-    // The size and indent of a line as it was written, for inspection.
-    qreal lineFontSize(int index) const;
-    qreal lineFirstLineIndent(int index) const;
 
 protected:
     bool event(QEvent* event) override;

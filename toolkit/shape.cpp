@@ -34,8 +34,7 @@ void Shape::paintEvent(QPaintEvent*)
     painter.setPen(loco::colorFromDefinition(penColor_));
     painter.setBrush(loco::colorFromDefinition(brushColor_));
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (shape_.startsWith(QLatin1String("circle")) || shape_.startsWith(QLatin1String("square"))
-        || shape_ == QLatin1String("roundSquare")) {
+    if (shape_ == QLatin1String("circle")) {
         const qreal side = qMin(r.width(), r.height());
         r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
     }
@@ -43,7 +42,7 @@ void Shape::paintEvent(QPaintEvent*)
     const qreal radius = qMin(r.width(), r.height()) / 4;
     if (shape_ == QLatin1String("ellipse") || shape_ == QLatin1String("circle"))
         painter.drawEllipse(r);
-    else if (shape_ == QLatin1String("roundRect") || shape_ == QLatin1String("roundSquare"))
+    else if (shape_ == QLatin1String("roundRect"))
         painter.drawRoundedRect(r, radius, radius);
     else
         painter.drawRect(r);

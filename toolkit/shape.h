@@ -13,7 +13,7 @@ class Shape : public QWidget {
 public:
     explicit Shape(QWidget* parent = nullptr);
 
-    // "rectangle", "roundRect", "ellipse", "circle", "square", "roundSquare"
+    // "rectangle", "roundRect", "ellipse" or "circle"
     QString shape() const { return shape_; }
     void setShape(const QString& shape);
     QString brushColor() const { return brushColor_; }

@@ -32,6 +32,8 @@
 #include <QRadioButton>
 #include <QTextStream>
 
+#include <optional>
+
 namespace {
 
 // Clicks a button or choice of a window by name, as the user would.
@@ -118,13 +120,14 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "error box: " << text << '\n';
         ok = false;
     });
+    std::optional<loco::BuiltinData> data;
     try {
-        loco::loadBuiltinData();
+        data = loco::loadBuiltinData();
     } catch (const loco::Error& error) {
         QTextStream(stderr) << error.what() << '\n';
         return 1;
     }
-    loco::createWindows();
+    loco::createWindows(*data);
 
     for (FormWindow* window : loco::windows())
         ok = save(window, folder, window->objectName()) && ok;

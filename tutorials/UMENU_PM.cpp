@@ -1,11 +1,11 @@
 #include "tutorials/UMENU_PM.h"
 
-#include "shell/builtin_data.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/picture.h"
 #include "toolkit/picture_viewer.h"
 #include "toolkit/report_commands.h"
+#include "tutorials/core/maintenance_table.h"
 #include "ui_UMENU_PM.h"
 
 #include <QPushButton>
@@ -77,12 +77,13 @@ const QStringList& introduction()
 
 using loco::connectHandler;
 
-TPM::TPM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TPM>())
+TPM::TPM(const loco::MaintenanceTable& table, QWidget* parent)
+    : FormWindow(parent), table_(table), ui(std::make_unique<Ui::TPM>())
 {
     ui->setupUi(content());
     finishDefinition();
     for (int type = 1; type <= MaintenanceTable::kSize; ++type)
-        choice(type)->setText(QString::fromStdString(loco::maintenanceTable().at(type).caption));
+        choice(type)->setText(QString::fromStdString(table_.at(type).caption));
     ui->RichEdit1->setLines(introduction());
 
     for (int type = 1; type <= MaintenanceTable::kSize; ++type)
@@ -253,7 +254,7 @@ void TPM::BitBtn1Click()
     for (int type = 1; type <= MaintenanceTable::kSize; ++type) {
         if (!choice(type)->isChecked())
             continue;
-        const loco::MaintenanceEntry& entry = loco::maintenanceTable().at(type);
+        const loco::MaintenanceEntry& entry = table_.at(type);
         ui->RichEdit2->clearLines();
         ui->RichEdit1->clearLines();
         ui->RichEdit2->appendLine(QString::fromStdString(entry.title));

@@ -5,6 +5,9 @@
 #include <memory>
 
 class QRadioButton;
+namespace loco {
+class MaintenanceTable;
+}
 
 namespace Ui {
 class TPM;
@@ -19,7 +22,8 @@ class TPM : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit TPM(QWidget* parent = nullptr);
+    // table outlives the window.
+    explicit TPM(const loco::MaintenanceTable& table, QWidget* parent = nullptr);
     ~TPM() override;
 
     // The selection step of maintenance type 1 ... 30.
@@ -64,5 +68,6 @@ private:
     // What the report says: the procedure shown, with its picture.
     loco::Report report() const;
 
+    const loco::MaintenanceTable& table_;
     std::unique_ptr<Ui::TPM> ui;
 };

@@ -1,10 +1,10 @@
 #include "tutorials/UMENU_TUNEUP.h"
 
-#include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/picture_viewer.h"
 #include "toolkit/report_commands.h"
+#include "tutorials/core/tuneup_table.h"
 #include "ui_UMENU_TUNEUP.h"
 
 #include <QPushButton>
@@ -26,7 +26,8 @@ constexpr qreal kLineIndent = 10;
 
 } // namespace
 
-TTUNEUP::TTUNEUP(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TTUNEUP>())
+TTUNEUP::TTUNEUP(const loco::TuneupTable& table, QWidget* parent)
+    : FormWindow(parent), table_(table), ui(std::make_unique<Ui::TTUNEUP>())
 {
     ui->setupUi(content());
     finishDefinition();
@@ -153,7 +154,7 @@ void TTUNEUP::SpeedButton2Click()
         const int item = all[g]->itemIndex();
         if (item < 0)
             continue;
-        const loco::TuneupTutorial* tutorial = loco::tuneupTable().find(g + 1, item);
+        const loco::TuneupTutorial* tutorial = table_.find(g + 1, item);
         if (!tutorial)
             throw loco::Error(
                 "no tune-up tutorial for item " + std::to_string(item) + " of " + all[g]->objectName().toStdString());

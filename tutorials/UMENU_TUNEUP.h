@@ -10,6 +10,7 @@ class QString;
 namespace loco {
 struct Report;
 struct TuneupTutorial;
+class TuneupTable;
 } // namespace loco
 namespace Ui {
 class TTUNEUP;
@@ -21,7 +22,8 @@ class TTUNEUP : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit TTUNEUP(QWidget* parent = nullptr);
+    // table outlives the window.
+    explicit TTUNEUP(const loco::TuneupTable& table, QWidget* parent = nullptr);
     ~TTUNEUP() override;
 
     void BitBtn1Click();
@@ -47,5 +49,6 @@ private:
     // What the report says: the tutorial shown, with its picture.
     loco::Report report() const;
 
+    const loco::TuneupTable& table_;
     std::unique_ptr<Ui::TTUNEUP> ui;
 };

@@ -1,6 +1,6 @@
-#include "shell/builtin_data.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_PM.h"
+#include "tutorials/core/maintenance_table.h"
 #include "ui_UMENU_PM.h"
 
 #include <QRadioButton>
@@ -18,7 +18,7 @@ loco::Report TPM::report() const
         report.subject = ui->RichEdit2->lines().join(QLatin1Char(' ')).trimmed();
         report.fileStem += QLatin1Char(' ') + report.subject;
         for (int type = 1; type <= loco::MaintenanceTable::kSize; ++type) {
-            const loco::MaintenanceEntry& entry = loco::maintenanceTable().at(type);
+            const loco::MaintenanceEntry& entry = table_.at(type);
             if (choice(type)->isChecked() && entry.picture)
                 loco::addPictureFile(procedure, QString::fromStdString(*entry.picture));
         }

@@ -1,7 +1,7 @@
-#include "shell/builtin_data.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/report.h"
 #include "tutorials/UMENU_TUNEUP.h"
+#include "tutorials/core/tuneup_table.h"
 #include "ui_UMENU_TUNEUP.h"
 
 #include <algorithm>
@@ -10,9 +10,9 @@ namespace {
 
 // The tutorial whose title and lines the text box holds. The selection may
 // have moved on since "PROSES", so the text itself says which one it is.
-const loco::TuneupTutorial* tutorialShown(const QStringList& lines)
+const loco::TuneupTutorial* tutorialShown(const loco::TuneupTable& table, const QStringList& lines)
 {
-    for (const loco::TuneupTutorial& tutorial : loco::tuneupTable().tutorials()) {
+    for (const loco::TuneupTutorial& tutorial : table.tutorials()) {
         QStringList written{QString::fromStdString(tutorial.title)};
         for (const std::string& line : tutorial.lines)
             written << QString::fromStdString(line);
@@ -29,13 +29,14 @@ loco::Report TTUNEUP::report() const
     loco::Report report;
     report.title = QStringLiteral("Sistem Tune-up Komponen");
     report.fileStem = QStringLiteral("tune-up");
+    report.tabStopPixels = ui->RichEdit1->tabStopDistance();
     if (!ui->Memo1->isHidden()) {
         report.sections << loco::ReportSection{{}, {}, ui->Memo1->lines(), {}};
         return report;
     }
     QStringList lines = ui->RichEdit1->lines();
     loco::ReportSection text;
-    if (const loco::TuneupTutorial* tutorial = tutorialShown(lines)) {
+    if (const loco::TuneupTutorial* tutorial = tutorialShown(table_, lines)) {
         RadioGroup* group = groups().at(tutorial->choice.group - 1);
         const std::array<RadioGroup*, 5> governors = governorGroups();
         if (std::find(governors.begin(), governors.end(), group) != governors.end()) {

@@ -1,8 +1,10 @@
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/core/knowledge_parser.h"
 #include "shell/Umenu1.h"
-#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/saved_report.h"
+#include "tests/support/shipped_data.h"
+#include "tests/support/text_box_lines.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/memo_box.h"
 #include "toolkit/radio_group.h"
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -45,14 +48,19 @@ protected:
     void SetUp() override
     {
         WindowsTest::SetUp();
-        diagno->showModeless();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(diagno));
+        open(diagno);
+    }
+    void open(Tdiagno* shown)
+    {
+        window = shown;
+        window->showModeless();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
-    RadioGroup* systems() { return control<RadioGroup>(diagno, "RadioGroup1"); }
-    RichTextBox* questionBox() { return control<RichTextBox>(diagno, "RichEdit2"); }
-    RichTextBox* results() { return control<RichTextBox>(diagno, "RichEdit1"); }
-    QPushButton* button(const char* name) { return control<QPushButton>(diagno, name); }
+    RadioGroup* systems() { return control<RadioGroup>(window, "RadioGroup1"); }
+    RichTextBox* questionBox() { return control<RichTextBox>(window, "RichEdit2"); }
+    RichTextBox* results() { return control<RichTextBox>(window, "RichEdit1"); }
+    QPushButton* button(const char* name) { return control<QPushButton>(window, name); }
     QString question() { return questionBox()->line(0); }
 
     void choose(int system)
@@ -112,6 +120,8 @@ protected:
             held = {};
         }
     }
+
+    Tdiagno* window = nullptr;
 
     // Starts a fresh dialogue of one system, wherever the window stands.
     void start(int system)
@@ -231,7 +241,7 @@ TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
     expectInOrder(report.text(),
         QStringList{QStringLiteral("Diagnosa Kerusakan Komponen Sistem bahan bakar"), "1. " + F1 + " TIDAK",
             "2. " + F2 + " TIDAK", "3. " + F3 + " YA", QStringLiteral("Kesimpulan")}
-            + results()->lines() + QStringList{QString::fromStdString(loco::knowledgeBases().edition())});
+            + results()->lines() + QStringList{QString::fromStdString(loco::shippedData().knowledge.edition())});
     // The edition the handbook prints: the SHA-256 of the six files in the systems' order.
     QCryptographicHash files(QCryptographicHash::Sha256);
     for (const std::string_view name : loco::kSystemFileNames) {
@@ -239,7 +249,7 @@ TEST_F(DiagnosisWindowTest, ReportListsTheAnswersInOrderAndTheConclusion)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         files.addData(file.readAll());
     }
-    EXPECT_EQ(QString::fromStdString(loco::knowledgeBases().edition()),
+    EXPECT_EQ(QString::fromStdString(loco::shippedData().knowledge.edition()),
         QStringLiteral("Edisi " LOKO_VERSION " \u00b7 ") + QString::fromLatin1(files.result().toHex().left(8)));
 }
 
@@ -298,7 +308,7 @@ TEST_P(KnownConclusions, AreWrittenIntoTheResults)
     EXPECT_EQ(question(), kDonePrompt);
     EXPECT_EQ(results()->lines(), c.lines);
     for (int i = 0; i < results()->lineCount(); ++i)
-        EXPECT_EQ(results()->lineFontSize(i), c.pointSize) << "line " << i;
+        EXPECT_EQ(lineFontSize(*results(), i), c.pointSize) << "line " << i;
 }
 
 const QString EH1
@@ -371,17 +381,63 @@ Written written(const loco::Step& step)
     return w;
 }
 
-class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInterface<int> { };
+// A small knowledge base for each system, its texts marked with the
+// system's number (#): every kind of step, question texts with double,
+// trailing and no-break blanks and signs, conclusions in both type sizes, a
+// closing text and an answer without an outcome.
+constexpr std::string_view kHandMadeBase = "start\tQ1\n"
+                                           "heading\tH1\tSebab di sistem # :\n"
+                                           "closing\tN1\tBelum dikenali di sistem #.\tperiksa bagian lain.\n"
+                                           "question\tQ1\tAPAKAH  SATU # \n"
+                                           "ya\tH1\tsebab pertama\n"
+                                           "tidak\tQ2\n"
+                                           "question\tQ2\tAPAKAH DUA #\xc2\xa0±10 °C\n"
+                                           "ya\tH1\tsebab kedua\t10\n"
+                                           "tidak\tQ3\n"
+                                           "question\tQ3\tAPAKAH TIGA #\n"
+                                           "tidak\tN1\n";
+
+KnowledgeSet handMadeKnowledge()
+{
+    KnowledgeSet set;
+    for (const System system : kAllSystems) {
+        std::string text(kHandMadeBase);
+        std::replace(text.begin(), text.end(), '#', char('0' + static_cast<int>(system)));
+        set[system] = parseKnowledgeBase(text);
+    }
+    return set;
+}
+
+// The window finds a question by the text its question line shows, so every
+// shipped question has to stand there exactly as written.
+TEST_F(DiagnosisWindowTest, EveryShippedQuestionStandsInTheQuestionLineAsWritten)
+{
+    for (const System system : kAllSystems) {
+        for (const Question& shipped : shippedData().knowledge[system].questions()) {
+            questionBox()->setLine(0, text(shipped.text));
+            EXPECT_EQ(question().toStdString(), shipped.text);
+        }
+    }
+}
+
+// Walks the window on hand-made knowledge: what it shows after each answer
+// is the window's own work, whatever the shipped bases hold.
+class EveryDialogue : public DiagnosisWindowTest, public testing::WithParamInterface<int> {
+protected:
+    void SetUp() override { open(&ownWindow); }
+
+    const KnowledgeSet knowledge = handMadeKnowledge();
+    Tdiagno ownWindow{knowledge};
+};
 
 TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
 {
     const int system = GetParam();
-    const loco::KnowledgeSet& set = loco::knowledgeBases();
-    const std::string_view first = set.startQuestion(system);
+    const std::string_view first = knowledge.startQuestion(system);
     ASSERT_FALSE(first.empty()) << "no knowledge for this system";
     std::vector<Ending> endings;
     std::string answers;
-    collectEndings(set, system, first, answers, endings);
+    collectEndings(knowledge, system, first, answers, endings);
 
     for (const Ending& ending : endings) {
         SCOPED_TRACE(ending.answers);
@@ -402,8 +458,8 @@ TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)
             EXPECT_FALSE(button("BITBTN2")->isEnabled());
             EXPECT_EQ(results()->lines(), expected.lines);
             for (int i = 0; i < results()->lineCount(); ++i) {
-                EXPECT_EQ(results()->lineFontSize(i), expected.pointSize) << "line " << i;
-                EXPECT_NEAR(results()->lineFirstLineIndent(i), i == 0 ? 2 : 12, 0.5) << "line " << i;
+                EXPECT_EQ(lineFontSize(*results(), i), expected.pointSize) << "line " << i;
+                EXPECT_NEAR(lineFirstLineIndent(*results(), i), i == 0 ? 2 : 12, 0.5) << "line " << i;
             }
         }
         if (HasFailure())

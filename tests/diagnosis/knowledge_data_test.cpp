@@ -1,6 +1,6 @@
 #include "diagnosis/core/knowledge_cases.h"
-#include "shell/builtin_data.h"
 #include "tests/diagnosis/step_text.h"
+#include "tests/support/shipped_data.h"
 #include "toolkit/core/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ protected:
         ASSERT_NE(cases_, nullptr) << "no cases for " << file;
     }
 
-    const KnowledgeBase& base() const { return knowledgeBases()[GetParam().system]; }
+    const KnowledgeBase& base() const { return shippedData().knowledge[GetParam().system]; }
     const SystemCases& cases() const { return *cases_; }
 
 private:
@@ -119,7 +119,7 @@ TEST_P(EachSystem, EveryCasePathReplaysThroughTheDialogue)
     const auto questions = byLabel(cases().questions);
     const auto headings = byLabel(cases().headings);
     const auto closings = byLabel(cases().closings);
-    const KnowledgeSet& set = knowledgeBases();
+    const KnowledgeSet& set = shippedData().knowledge;
     const int system = static_cast<int>(GetParam().system);
     for (const CasePath& path : cases().paths) {
         SCOPED_TRACE("cases line " + std::to_string(path.line) + ": " + answersText(path.steps));

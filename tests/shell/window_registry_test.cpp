@@ -33,6 +33,24 @@ TEST_F(WindowRegistryTest, CreatesTheTenWindowsOnceInTheirOrderWithTheLoginWindo
     EXPECT_TRUE(awal_menu->isMainWindow());
 }
 
+TEST_F(WindowRegistryTest, AWindowOnFirstUseIsMadeOnceAndDestroyedWithTheTen)
+{
+    int made = 0;
+    WindowOnFirstUse<FormWindow> later([&made] {
+        ++made;
+        return new FormWindow;
+    });
+    EXPECT_EQ(loco::windows().size(), 10);
+    FormWindow* window = later.get();
+    EXPECT_EQ(later.get(), window);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(loco::windows().last(), window);
+    const QPointer<FormWindow> watched(window);
+    loco::destroyWindows();
+    EXPECT_TRUE(watched.isNull());
+    EXPECT_TRUE(loco::windows().isEmpty());
+}
+
 TEST_F(WindowRegistryTest, OnlyTheLoginWindowIsShownAtStart)
 {
     for (FormWindow* w : loco::windows())

@@ -1,4 +1,4 @@
-#include "shell/builtin_data.h"
+#include "tests/support/shipped_data.h"
 #include "toolkit/core/error.h"
 
 #include <cstdio>
@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     testing::InitGoogleTest(&argc, argv);
     try {
-        loco::loadBuiltinData();
+        loco::shippedData();
     } catch (const loco::Error& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -1,4 +1,4 @@
-#include "shell/builtin_data.h"
+#include "tests/support/shipped_data.h"
 #include "toolkit/application.h"
 #include "toolkit/error_box.h"
 #include "toolkit/regional_settings.h"
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    loco::loadBuiltinData();
+    loco::shippedData();
     loco::setDecimalSeparator(',');
     loco::setErrorReporter(
         [](const QString&, const QString& text) { ADD_FAILURE() << "unexpected error box: " << text.toStdString(); });

@@ -1,6 +1,7 @@
 #include "tests/support/windows_fixture.h"
 
 #include "shell/window_registry.h"
+#include "tests/support/shipped_data.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,8 +13,7 @@ namespace loco {
 
 void WindowsTest::SetUp()
 {
-    createWindows();
-    showLoginWindow();
+    createWindows(shippedData(), showLoginWindow);
 }
 
 void WindowsTest::TearDown()

@@ -7,7 +7,8 @@
 
 namespace loco {
 
-// Creates the program's ten windows for one test and destroys them after it.
+// Creates the program's ten windows, with the shipped data, for one test and
+// destroys them after it.
 class WindowsTest : public testing::Test {
 protected:
     void SetUp() override;

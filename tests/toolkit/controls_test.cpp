@@ -1,3 +1,4 @@
+#include "tests/support/text_box_lines.h"
 #include "toolkit/core/error.h"
 #include "toolkit/definition.h"
 #include "toolkit/fonts.h"
@@ -117,10 +118,10 @@ TEST(RichTextBox, AppendedLinesTakeTheSizeAndIndentChosenBeforeThem)
     box.setAppendFirstLineIndent(12);
     box.setAppendFontSize(10);
     box.appendLine(QStringLiteral("sebab"));
-    EXPECT_DOUBLE_EQ(box.lineFontSize(0), 12);
-    EXPECT_NEAR(box.lineFirstLineIndent(0), 2, 0.01);
-    EXPECT_DOUBLE_EQ(box.lineFontSize(1), 10);
-    EXPECT_NEAR(box.lineFirstLineIndent(1), 12, 0.01);
+    EXPECT_DOUBLE_EQ(lineFontSize(box, 0), 12);
+    EXPECT_NEAR(lineFirstLineIndent(box, 0), 2, 0.01);
+    EXPECT_DOUBLE_EQ(lineFontSize(box, 1), 10);
+    EXPECT_NEAR(lineFirstLineIndent(box, 1), 12, 0.01);
 }
 
 struct FaceCase {
@@ -161,7 +162,8 @@ TEST(Definition, ColoursAndFontsApplyToTheControlAndItsChildren)
     panel.setProperty("color", "navy");
     panel.setProperty("textColor", "white");
     panel.setProperty("textFont", "MS Sans Serif,-11,underline");
-    loco::applyDefinition(&panel);
+    loco::applyColors(&panel);
+    loco::applyFonts(&panel);
     EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0, 0, 0x80));
     EXPECT_EQ(child.palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(child.font().pixelSize(), 11);

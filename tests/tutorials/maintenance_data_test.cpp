@@ -1,4 +1,4 @@
-#include "shell/builtin_data.h"
+#include "tests/support/shipped_data.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ class MaintenanceEntryText : public testing::TestWithParam<EntryRow> { };
 TEST_P(MaintenanceEntryText, IsExact)
 {
     const auto& row = GetParam();
-    const auto& entry = maintenanceTable().at(row.k);
+    const auto& entry = shippedData().maintenance.at(row.k);
     EXPECT_EQ(entry.caption, row.caption);
     EXPECT_EQ(entry.title, row.title);
     const auto picture
@@ -141,7 +141,7 @@ class MaintenanceQuote : public testing::TestWithParam<Quote> { };
 TEST_P(MaintenanceQuote, StandsInItsLine)
 {
     const auto& [k, line, text] = GetParam();
-    const auto& lines = maintenanceTable().at(k).lines;
+    const auto& lines = shippedData().maintenance.at(k).lines;
     ASSERT_LE(line, lines.size());
     EXPECT_NE(lines[line - 1].find(text), std::string::npos) << lines[line - 1];
 }
@@ -169,7 +169,7 @@ TEST(MaintenanceTable, TotalsAndDistinctPictures)
 {
     std::size_t lines = 0;
     std::set<std::string> pictures;
-    for (const auto& entry : maintenanceTable().entries()) {
+    for (const auto& entry : shippedData().maintenance.entries()) {
         lines += entry.lines.size();
         if (entry.picture)
             pictures.insert(*entry.picture);
@@ -189,8 +189,8 @@ TEST(MaintenanceTasks, FiguresStandInTheirLines)
             spelling.insert(spelling.size() - 3, "[.,]?");
         return std::regex_search(line, std::regex("(^|[^0-9])" + spelling + "([^0-9]|$)"));
     };
-    for (const auto& [id, interval] : maintenanceTable().tasks()) {
-        const std::string& line = maintenanceTable().at(id.entry).lines.at(id.line - 1);
+    for (const auto& [id, interval] : shippedData().maintenance.tasks()) {
+        const std::string& line = shippedData().maintenance.at(id.entry).lines.at(id.line - 1);
         SCOPED_TRACE("entry " + std::to_string(id.entry) + " line " + std::to_string(id.line) + ": " + line);
         EXPECT_TRUE(interval.hours || interval.km || interval.calendar);
         EXPECT_TRUE(!interval.hours || stands(line, *interval.hours));
@@ -208,9 +208,9 @@ TEST(MaintenanceTasks, FiguresStandInTheirLines)
 TEST(MaintenanceTasks, EveryStatedIntervalIsATask)
 {
     const std::regex statesInterval("setiap ([0-9]|hari|bulan|tahun|[a-z]+ bulan)");
-    const auto tasks = maintenanceTable().tasks();
+    const auto tasks = shippedData().maintenance.tasks();
     for (int k = 1; k <= MaintenanceTable::kSize; ++k) {
-        const auto& lines = maintenanceTable().at(k).lines;
+        const auto& lines = shippedData().maintenance.at(k).lines;
         for (std::size_t n = 1; n <= lines.size(); ++n) {
             if (!std::regex_search(lines[n - 1], statesInterval))
                 continue;

@@ -1,7 +1,8 @@
 #include "shell/Umenu1.h"
-#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/error_recorder.h"
+#include "tests/support/shipped_data.h"
+#include "tests/support/text_box_lines.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/drive_path.h"
 #include "toolkit/picture.h"
@@ -98,7 +99,7 @@ protected:
         EXPECT_EQ(lines[0], QStringLiteral("Sistem perawatan ini berisi petunjuk mengenai car pemeriharaan dari"));
         EXPECT_EQ(lines[1], QStringLiteral("mesin, misalnya :"));
         for (int i = 0; i < lines.size(); ++i)
-            EXPECT_DOUBLE_EQ(procedure()->lineFirstLineIndent(i), indent) << i;
+            EXPECT_DOUBLE_EQ(lineFirstLineIndent(*procedure(), i), indent) << i;
     }
     void expectIdleAfterUlangi()
     {
@@ -111,11 +112,11 @@ protected:
     // The procedure of a type as "PROSES" leaves it.
     void expectShown(int type)
     {
-        const loco::MaintenanceEntry& entry = loco::maintenanceTable().at(type);
+        const loco::MaintenanceEntry& entry = loco::shippedData().maintenance.at(type);
         EXPECT_EQ(prompt()->lines(), QStringList{QString::fromStdString(entry.title)});
         EXPECT_EQ(procedure()->lines(), fromTable(entry.lines));
         for (int i = 0; i < procedure()->lineCount(); ++i)
-            EXPECT_DOUBLE_EQ(procedure()->lineFirstLineIndent(i), 1.0) << i;
+            EXPECT_DOUBLE_EQ(lineFirstLineIndent(*procedure(), i), 1.0) << i;
         EXPECT_FALSE(proses()->isEnabled());
         EXPECT_TRUE(ulangi()->isEnabled());
         EXPECT_EQ(enabledChoices(), QList<int>{type});
@@ -178,7 +179,7 @@ TEST_F(MaintenanceWindowTest, EveryTypeShowsItsOwnProcedureAndPicture)
         choose(type);
         click(proses());
         expectShown(type);
-        if (const auto& picture = loco::maintenanceTable().at(type).picture) {
+        if (const auto& picture = loco::shippedData().maintenance.at(type).picture) {
             EXPECT_EQ(pictureBox()->image(), pictureOf(QString::fromStdString(*picture)));
         }
         click(ulangi());
@@ -233,7 +234,7 @@ TEST_F(MaintenanceWindowTest, ThePictureOpensAtFullSizeInOneViewer)
     auto* viewer = PM->findChild<PictureViewer*>();
     ASSERT_NE(viewer, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
-    const QString file = loco::localPath(QString::fromStdString(*loco::maintenanceTable().at(1).picture));
+    const QString file = loco::localPath(QString::fromStdString(*loco::shippedData().maintenance.at(1).picture));
     EXPECT_EQ(viewer->image().size(), QImageReader(file).size());
     // Fitted into nine tenths of the screen, keeping the picture's shape.
     const QSize room = viewer->screen()->availableGeometry().size() * 0.9;

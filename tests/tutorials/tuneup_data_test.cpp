@@ -1,4 +1,4 @@
-#include "shell/builtin_data.h"
+#include "tests/support/shipped_data.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ class TuneupTutorialText : public testing::TestWithParam<TutorialRow> { };
 TEST_P(TuneupTutorialText, IsExact)
 {
     const auto& row = GetParam();
-    const auto& tutorial = tuneupTable().at(row.n);
+    const auto& tutorial = shippedData().tuneup.at(row.n);
     EXPECT_EQ(tutorial.title, row.title);
     const auto picture
         = row.picture ? std::optional(std::string("d:\\delpi_hasil\\gambar\\tuneup\\") + row.picture) : std::nullopt;
@@ -110,7 +110,7 @@ class TuneupQuotedLine : public testing::TestWithParam<QuotedLine> { };
 TEST_P(TuneupQuotedLine, IsExact)
 {
     const auto& [n, line, text] = GetParam();
-    const auto& lines = tuneupTable().at(n).lines;
+    const auto& lines = shippedData().tuneup.at(n).lines;
     if (line == 0) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), text), lines.end());
     } else {
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, TuneupQuotedLine,
 
 TEST(TuneupTable, ItemsPerGroupAndTotals)
 {
-    const auto& tutorials = tuneupTable().tutorials();
+    const auto& tutorials = shippedData().tuneup.tutorials();
     std::vector<int> items(TuneupTable::kGroupCount, 0);
     std::size_t lines = 0;
     std::size_t loads = 0;

@@ -1,8 +1,9 @@
 #include "shell/Umenu1.h"
-#include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/saved_report.h"
+#include "tests/support/shipped_data.h"
+#include "tests/support/text_box_lines.h"
 #include "tests/support/windows_fixture.h"
 #include "toolkit/drive_path.h"
 #include "toolkit/jpeg_image.h"
@@ -222,8 +223,8 @@ TEST_F(TuneupWindowTest, EveryItemHasATutorialAndEveryTutorialAnItem)
     for (int g = 1; g <= 7; ++g) {
         const int items = int(group(g)->items().size());
         for (int i = 0; i < items; ++i)
-            EXPECT_NE(loco::tuneupTable().find(g, i), nullptr) << "group " << g << " item " << i;
-        EXPECT_EQ(loco::tuneupTable().find(g, items), nullptr) << "group " << g;
+            EXPECT_NE(loco::shippedData().tuneup.find(g, i), nullptr) << "group " << g << " item " << i;
+        EXPECT_EQ(loco::shippedData().tuneup.find(g, items), nullptr) << "group " << g;
     }
 }
 
@@ -231,15 +232,15 @@ class TutorialTest : public TuneupWindowTest, public testing::WithParamInterface
 
 TEST_P(TutorialTest, ProsesWritesTheSelectedTutorialAndItsPicture)
 {
-    const loco::TuneupTutorial& t = loco::tuneupTable().at(GetParam());
+    const loco::TuneupTutorial& t = loco::shippedData().tuneup.at(GetParam());
     const int g = t.choice.group;
     show(g, t.choice.item);
 
     EXPECT_FALSE(intro()->isVisible());
     ASSERT_EQ(text()->lines(), tutorialLines(t));
     for (int i = 0; i < text()->lineCount(); ++i) {
-        EXPECT_NEAR(text()->lineFontSize(i), 12.0, 0.01) << "line " << i;
-        EXPECT_NEAR(text()->lineFirstLineIndent(i), i == 0 ? 1.0 : 10.0, 0.01) << "line " << i;
+        EXPECT_NEAR(lineFontSize(*text(), i), 12.0, 0.01) << "line " << i;
+        EXPECT_NEAR(lineFirstLineIndent(*text(), i), i == 0 ? 1.0 : 10.0, 0.01) << "line " << i;
     }
     if (t.picture) {
         QFile file(loco::localPath(QString::fromStdString(*t.picture)));
@@ -264,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(AllTutorials, TutorialTest, testing::Range(1, loco::Tun
 TEST_F(TuneupWindowTest, ATutorialWithoutPictureLeavesThePictureBoxAsItWas)
 {
     // One without a picture right after one with a picture in the same group.
-    const auto& all = loco::tuneupTable().tutorials();
+    const auto& all = loco::shippedData().tuneup.tutorials();
     std::size_t n = 1;
     while (n < all.size() && (all[n].picture || !all[n - 1].picture || all[n].choice.group != all[n - 1].choice.group))
         ++n;
@@ -303,7 +304,7 @@ TEST_F(TuneupWindowTest, GovernorReportNamesItsProcedureAndBreaksPagesCleanly)
                         "load engine speed Dibuat dengan"),
             QStringLiteral("TUTORIAL TUNE-UP GOVERNOR")});
     QStringList texts{QString()};
-    for (const QString& line : tutorialLines(*loco::tuneupTable().find(7, 1))) {
+    for (const QString& line : tutorialLines(*loco::shippedData().tuneup.find(7, 1))) {
         if (line.trimmed().isEmpty())
             texts << QString();
         else
@@ -319,7 +320,7 @@ TEST_F(TuneupWindowTest, GovernorReportNamesItsProcedureAndBreaksPagesCleanly)
 TEST_F(TuneupWindowTest, ReportHoldsTheTutorialShownWithItsOwnPicture)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(TUNEUP));
-    const auto& all = loco::tuneupTable().tutorials();
+    const auto& all = loco::shippedData().tuneup.tutorials();
     const loco::TuneupTutorial& first = all.front();
     ASSERT_TRUE(first.picture);
     show(first.choice.group, first.choice.item);
@@ -391,7 +392,7 @@ class PictureFailureTest : public TuneupWindowTest, public testing::WithParamInt
 // never the picture of another tutorial beside the text.
 TEST_P(PictureFailureTest, TextStandsThePictureBoxHidesAndTheWindowGoesOn)
 {
-    const loco::TuneupTutorial& second = *loco::tuneupTable().find(1, 1);
+    const loco::TuneupTutorial& second = *loco::shippedData().tuneup.find(1, 1);
     show(1, 0);
     const QImage before = picture()->image();
     ASSERT_FALSE(before.isNull());

@@ -57,8 +57,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     loco::setUpApplication(app);
-    loco::loadBuiltinData();
-    loco::createWindows();
+    const loco::BuiltinData data = loco::loadBuiltinData();
+    loco::createWindows(data);
     int code = 0;
     {
         loco::soak::RandomUser user(options.seed, loco::soak::TypedTexts(loco::windows()));
