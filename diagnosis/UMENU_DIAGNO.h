@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnosis/core/knowledge_set.h"
+#include "diagnosis/diagnosis_services.h"
 #include "toolkit/form_window.h"
 
 #include <QStringList>
@@ -9,14 +10,16 @@
 
 namespace loco {
 class AnswerRecorder;
-}
+class DiagnosisSession;
+} // namespace loco
 class QAbstractButton;
 namespace Ui {
 class Tdiagno;
 }
 namespace loco {
+class ReportCommands;
 struct Report;
-}
+} // namespace loco
 
 // The diagnosis dialogue: the user picks a system, presses "Mulai" and
 // answers YA or TIDAK until a conclusion is written. The dialogue's state is
@@ -26,8 +29,11 @@ class Tdiagno : public FormWindow {
 
 public:
     // knowledge outlives the window.
-    explicit Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent = nullptr);
+    Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services, QWidget* parent = nullptr);
     ~Tdiagno() override;
+
+    // The dialogue as the companion window follows and drives it.
+    loco::DiagnosisSession* session() const { return session_; }
 
     void FormCreate();
     void RadioGroup1Click();
@@ -43,8 +49,12 @@ private:
     void connectAnswer(QAbstractButton* button, loco::Answer answer, void (Tdiagno::*handler)());
     // What the report says: the system, the path and the conclusion.
     loco::Report report() const;
+    // The companion's commands, beside the window's own.
+    void addCompanionCommands(loco::ReportCommands* commands);
 
     const loco::KnowledgeSet& knowledge_;
     std::unique_ptr<Ui::Tdiagno> ui;
     loco::AnswerRecorder* answers_;
+    loco::DiagnosisServices services_;
+    loco::DiagnosisSession* session_;
 };

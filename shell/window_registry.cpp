@@ -5,6 +5,7 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/diagnosis_companion.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Uinfo.h"
 #include "shell/Umenu1.h"
@@ -12,6 +13,8 @@
 #include "shell/window_refs.h"
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
+
+#include <memory>
 
 namespace loco {
 namespace {
@@ -21,6 +24,30 @@ QList<FormWindow*>& laterWindows()
 {
     static QList<FormWindow*> windows;
     return windows;
+}
+
+// The diagnosis window's companion, made the first time it is opened.
+std::unique_ptr<WindowOnFirstUse<DiagnosisCompanion>>& companion()
+{
+    static std::unique_ptr<WindowOnFirstUse<DiagnosisCompanion>> made;
+    return made;
+}
+
+// The procedures that the diagnosis links to, in their windows.
+ProcedureOpener procedureOpener(const BuiltinData& data)
+{
+    return {[&data](const ProcedureRef& procedure) {
+                if (procedure.kind == ProcedureRef::Kind::Maintenance)
+                    return QStringLiteral("Perawatan – ")
+                        + QString::fromStdString(data.maintenance.at(procedure.number).title);
+                return QStringLiteral("Tune-up – ") + TUNEUP->tutorialName(data.tuneup.at(procedure.number).choice);
+            },
+        [&data](const ProcedureRef& procedure) {
+            if (procedure.kind == ProcedureRef::Kind::Maintenance)
+                PM->showProcedure(procedure.number);
+            else
+                TUNEUP->showTutorial(data.tuneup.at(procedure.number).choice);
+        }};
 }
 
 } // namespace
@@ -39,7 +66,10 @@ void createWindows(const BuiltinData& data, const std::function<void()>& mainWin
     PM = new TPM(data.maintenance);
     TUNEUP = new TTUNEUP(data.tuneup);
     umurrem = new Tumurrem;
-    diagno = new Tdiagno(data.knowledge);
+    companion() = std::make_unique<WindowOnFirstUse<DiagnosisCompanion>>(
+        [&data] { return new DiagnosisCompanion(data.links, procedureOpener(data), *diagno); });
+    diagno = new Tdiagno(data.knowledge,
+        {data.links, procedureOpener(data), [](bool search) { companion()->get()->showBeside(search); }});
 }
 
 void showLoginWindow()
@@ -67,6 +97,7 @@ void destroyWindows()
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         delete *it;
     laterWindows().clear();
+    companion().reset();
     awal_menu = nullptr;
     info = nullptr;
     DIALOG1 = nullptr;

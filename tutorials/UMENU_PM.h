@@ -61,6 +61,11 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
+    // Shows procedure `type` as a user gets there: "ULANGI " when it can
+    // be pressed, the choice, "PROSES". The reset leaves the last choice
+    // selected, and choosing it again does nothing: another comes first then.
+    void showProcedure(int type);
+
 private:
     QRadioButton* choice(int type) const;
     void connectChoice(int type);

@@ -6,6 +6,8 @@
 #include "diagnosis/core/consistency.h"
 #include "diagnosis/core/knowledge_cases.h"
 #include "diagnosis/core/knowledge_walk.h"
+#include "diagnosis/core/procedure_links.h"
+#include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 #include "toolkit/core/safe_file.h"
 #include "tools/kb/diff.h"
@@ -50,7 +52,8 @@ diagnosis/data/README.md (installed as
 /usr/share/doc/lokomotif-tools/knowledge-format.md).
 
 commands:
-  check [FILE...]                 report errors and warnings as file:line: ...
+  check [FILE...]                 report errors and warnings as file:line: ...,
+                                  of knowledge files and .links files
   paths FILE                      every answer path from the first question to its ending
   paths --cases [FILE...] -o OUT.cases
                                   write the regression cases of the files
@@ -152,9 +155,44 @@ std::unique_ptr<QGuiApplication> guiApplication(const Invocation& call)
     return std::make_unique<QGuiApplication>(argc, call.argv);
 }
 
+// Checks links files against the knowledge files (those with errors are
+// left out: their own errors stand) and the built-in procedures.
+bool checkLinks(
+    const std::vector<std::pair<std::string, std::string>>& linksFiles, const std::vector<KnowledgeFile>& files)
+{
+    if (linksFiles.empty())
+        return true;
+    std::vector<LinkedKnowledge> linked;
+    for (const KnowledgeFile& file : files)
+        linked.push_back({kb::fileName(file.path), file.checked.hasErrors() ? nullptr : &*file.checked.base});
+    const std::vector<ProcedureText> procedures = loadBuiltinProcedures();
+    bool clean = true;
+    for (const auto& [path, text] : linksFiles) {
+        const CheckedLinks checked = checkProcedureLinks(text, path, linked, procedures);
+        for (const Diagnostic& diagnostic : checked.diagnostics)
+            std::cerr << describe(diagnostic) << '\n';
+        clean = clean && !checked.hasErrors();
+    }
+    return clean;
+}
+
 int check(const Invocation& call)
 {
-    return report(knowledge(call.arguments), true) ? EXIT_SUCCESS : kExitErrors;
+    // Without files: the built-in knowledge and links; else those named,
+    // links against the knowledge files named, or the built-in ones.
+    std::vector<std::string> knowledgePaths;
+    std::vector<std::pair<std::string, std::string>> linksFiles;
+    for (const std::string& path : call.arguments) {
+        if (lowerCase(path).ends_with(kb::kLinksEnding))
+            linksFiles.emplace_back(path, kb::readText(path));
+        else
+            knowledgePaths.push_back(path);
+    }
+    if (call.arguments.empty())
+        linksFiles.emplace_back(kb::kLinksPath, kb::builtinLinks());
+    const std::vector<KnowledgeFile> files = knowledge(knowledgePaths);
+    const bool knowledgeClean = report(files, true);
+    return checkLinks(linksFiles, files) && knowledgeClean ? EXIT_SUCCESS : kExitErrors;
 }
 
 // The cases of each file, in the order of the file names, so that a cases
@@ -321,13 +359,20 @@ struct Command {
 const Command kCommands[] = {
     {"check", R"(usage: lokomotif-kb check [FILE...]
 
-Reads each knowledge file (without FILE, the built-in ones) and runs every
-check on it, printing what it finds as compilers do, one line each:
+Reads each knowledge file (without FILE, the built-in ones and the built-in
+links) and runs every check on it, printing what it finds as compilers do,
+one line each:
   FILE:LINE: error: ...     the file cannot be used as it is
   FILE:LINE: warning: ...   allowed, but worth a look (a heading or closing
                             text never used, more than 100000 answer paths)
 Every malformed line of a file is reported in one run, and one fault once:
 a mistyped label gives one error, with the label it likely means.
+
+A FILE ending in .links is a file of links from conclusions to procedures
+(diagnosis/data/procedure.links), checked against the knowledge files named
+(or the built-in ones when none is) and the built-in procedures: every
+knowledge file, conclusion label and procedure it names must exist, and
+each link's term must stand in the conclusion's cause and in the procedure.
 Exit code 0 when no file has an error, 1 otherwise.
 )",
         check, 0},
@@ -395,7 +440,7 @@ system a numbered checklist with a tick box per question, each saying where
 YA and TIDAK lead ("lanjut ke 12", "Kesimpulan EH5/3, hal. 8"), then the
 conclusions under their headings and the closing texts, the data's labels
 printed small beside the numbers. Conclusions that differ only in blanks
-are printed once. Every page carries the edition:
+or case are printed once. Every page carries the edition:
 "Edisi <version> · <8 hex digits of the SHA-256 of the files>". A file of
 more than 5000 questions is refused. Uses Qt's fonts, on the offscreen
 platform unless QT_QPA_PLATFORM is set.
@@ -403,10 +448,11 @@ platform unless QT_QPA_PLATFORM is set.
         handbook, kOutput},
     {"export", R"(usage: lokomotif-kb export DIR
 
-Writes the knowledge built into the program, the six files, and its
-regression cases (knowledge.cases) into DIR, made when missing, to edit
+Writes the knowledge built into the program, the six files, its
+regression cases (knowledge.cases) and its links to the procedures
+(procedure.links) into DIR, made when missing, to edit
 them; a file that exists already is never replaced. Then, for example:
-  lokomotif-kb check DIR/*.txt
+  lokomotif-kb check DIR/*.txt DIR/procedure.links
   lokomotif-kb test DIR/knowledge.cases DIR/*.txt
 )",
         exportKnowledge, 0},
