@@ -198,7 +198,8 @@ void DiagnosisCompanion::SearchFieldChange()
         ++inGroup;
         QTreeWidgetItem* item = entry.conclusion
             ? addItem(group,
-                QStringLiteral("Kesimpulan: %1 (%2)").arg(fromUtf8(entry.texts[1]), fromUtf8(entry.texts[0])),
+                QStringLiteral("Kesimpulan: %1 (%2)")
+                    .arg(fromUtf8(entry.texts[1]).trimmed(), fromUtf8(entry.texts[0]).trimmed()),
                 QStringLiteral("<b>Kesimpulan:</b> ") + marked(entry.texts[1], result.marks, 1)
                     + note(marked(entry.texts[0], result.marks, 0)))
             : addItem(group, QStringLiteral("Pertanyaan: %1").arg(fromUtf8(entry.texts[0])),
@@ -314,6 +315,9 @@ void DiagnosisCompanion::showCandidates()
     }
     ui->CandidateCount->setText(count);
     ui->Candidates->setAccessibleDescription(count);
+    const bool closings = ui->Closings->topLevelItemCount() > 0;
+    ui->ClosingsLabel->setVisible(closings);
+    ui->Closings->setVisible(closings);
 }
 
 // A conclusion under its heading, with the procedures linked to it.
