@@ -122,6 +122,7 @@ DiagnosisCompanion::DiagnosisCompanion(
     connectHandler(ui->Trail, &QTreeWidget::itemActivated, this, &DiagnosisCompanion::TrailActivate);
     connectHandler(ui->Candidates, &QTreeWidget::itemActivated, this, &DiagnosisCompanion::CandidatesActivate);
     ui->SearchField->installEventFilter(this);
+    diagnosis_.installEventFilter(this);
     // F2 goes back to the diagnosis window, Ctrl+F to the search field.
     loco::addShortcut(this, {Qt::Key_F2}, [this] { returnToDiagnosis(); });
     loco::addShortcut(this, {QKeySequence::Find}, [this] {
@@ -339,9 +340,12 @@ QTreeWidgetItem* DiagnosisCompanion::addConclusion(
 }
 
 // In the search field Down and Enter go to the results, Escape empties it;
-// every other key, y, t and Backspace too, edits the text.
+// every other key, y, t and Backspace too, edits the text. The window
+// closes with the diagnosis window ("Selesai"), not when that is minimized.
 bool DiagnosisCompanion::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == &diagnosis_ && event->type() == QEvent::Hide && !event->spontaneous())
+        hide();
     if (watched == ui->SearchField && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) && ui->SearchResults->isVisible()) {

@@ -53,7 +53,7 @@ bool isShadowed(const QWidget* control, QWidget* root)
 
 QRect placeBeside(const QRect& other, QSize size, const QRect& available)
 {
-    size.setHeight(std::min(size.height(), available.height()));
+    size = size.boundedTo(available.size());
     int left = available.right() + 1 - size.width();
     if (other.right() + size.width() <= available.right())
         left = other.right() + 1;

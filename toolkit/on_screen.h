@@ -21,7 +21,7 @@ bool isShadowed(const QWidget* control, QWidget* root);
 // Where a window whose frame is `size` stands beside the window framed by
 // `other` without covering it: to its right, else to its left, else (the
 // screen's available area has no room) at the right edge of the area; as
-// high as the area allows, level with the other window where it can.
+// high and wide as the area allows, level with the other window where it can.
 QRect placeBeside(const QRect& other, QSize size, const QRect& available);
 
 } // namespace loco

@@ -211,6 +211,8 @@ TEST_F(CompanionTest, FollowsTheDialogueAndOpensFromTheContextMenu)
     EXPECT_EQ(control<QTreeWidget>(companion, "Trail")->topLevelItemCount(), 1);
     clickOnScreen(control(diagno, "BitBtn7"));
     EXPECT_EQ(count->text(), QStringLiteral("pilih sistem di jendela diagnosa"));
+    clickOnScreen(control(diagno, "BitBtn4"));
+    EXPECT_FALSE(companion->isVisible());
 }
 
 // From the results box's menu and from the companion, as a user would:
