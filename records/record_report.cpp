@@ -98,8 +98,8 @@ QString recordText(const Record& record, const QString& repeatNote)
         lines << repeatNote;
     if (!record.source.empty())
         lines << QStringLiteral("Sumber: ") + qt(record.source);
-    lines << QStringLiteral("Dipo/balai yasa: ") + qt(card.depot)
-          << QStringLiteral("Teknisi: ") + qt(card.technician) << QStringLiteral("Pemeriksa: ") + qt(card.checker)
+    lines << QStringLiteral("Dipo/balai yasa: ") + qt(card.depot) << QStringLiteral("Teknisi: ") + qt(card.technician)
+          << QStringLiteral("Pemeriksa: ") + qt(card.checker)
           << QStringLiteral("Status: ") + qt(statusLabel(card.status)) << QStringLiteral("UUID: ") + qt(record.uuid);
     if (!card.workDone.empty())
         lines << QString() << QStringLiteral("Tindakan yang dilakukan:") << qt(card.workDone);
