@@ -25,7 +25,8 @@ constexpr int kClosingPointSize = 12;
 
 } // namespace
 
-Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services, QWidget* parent)
+Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services,
+    const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
     : FormWindow(parent), knowledge_(knowledge), ui(std::make_unique<Ui::Tdiagno>()), services_(std::move(services))
 {
     ui->setupUi(content());
@@ -48,7 +49,8 @@ Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices se
     connect(ui->BitBtn8, &QPushButton::clicked, this, restart);
     connect(ui->BitBtn7, &QPushButton::clicked, this, restart);
 
-    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    auto* reports = new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
     reports->addBoxCommand(ui->RichEdit2,
         {QStringLiteral("Kembali satu pertanyaan"), QKeySequence(Qt::Key_Backspace),
             [this] { return !answers_->path().steps().empty(); }, [this] { answers_->takeBack(); }});

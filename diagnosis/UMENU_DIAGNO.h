@@ -3,6 +3,7 @@
 #include "diagnosis/core/knowledge_set.h"
 #include "diagnosis/diagnosis_services.h"
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <QStringList>
 
@@ -16,10 +17,6 @@ class QAbstractButton;
 namespace Ui {
 class Tdiagno;
 }
-namespace loco {
-class ReportCommands;
-struct Report;
-} // namespace loco
 
 // The diagnosis dialogue: the user picks a system, presses "Mulai" and
 // answers YA or TIDAK until a conclusion is written. The dialogue's state is
@@ -28,12 +25,16 @@ class Tdiagno : public FormWindow {
     Q_OBJECT
 
 public:
-    // knowledge outlives the window.
-    Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services, QWidget* parent = nullptr);
+    // knowledge outlives the window; commands join its report commands.
+    Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services,
+        const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~Tdiagno() override;
 
     // The dialogue as the companion window follows and drives it.
     loco::DiagnosisSession* session() const { return session_; }
+    // What the report says (printed, saved, filed): the system, the path and
+    // the conclusion.
+    loco::Report report() const;
 
     void FormCreate();
     void RadioGroup1Click();
@@ -47,8 +48,6 @@ private:
     void answer(loco::Answer answer);
     void writeConclusion(int pointSize, const QStringList& lines);
     void connectAnswer(QAbstractButton* button, loco::Answer answer, void (Tdiagno::*handler)());
-    // What the report says: the system, the path and the conclusion.
-    loco::Report report() const;
     // The companion's commands, beside the window's own.
     void addCompanionCommands(loco::ReportCommands* commands);
 

@@ -11,6 +11,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -104,8 +105,8 @@ std::vector<loco::Outline> outlinesOf(const loco::KnowledgeSet& knowledge)
 
 } // namespace
 
-DiagnosisCompanion::DiagnosisCompanion(
-    const loco::ProcedureLinks& links, loco::ProcedureOpener procedures, Tdiagno& diagnosis, QWidget* parent)
+DiagnosisCompanion::DiagnosisCompanion(const loco::ProcedureLinks& links, loco::ProcedureOpener procedures,
+    Tdiagno& diagnosis, const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
     : FormWindow(parent), ui(std::make_unique<Ui::DiagnosisCompanion>()), links_(links),
       procedures_(std::move(procedures)), diagnosis_(diagnosis), session_(*diagnosis.session()),
       outlines_(outlinesOf(session_.knowledge())), search_(session_.knowledge(), outlines_)
@@ -129,6 +130,17 @@ DiagnosisCompanion::DiagnosisCompanion(
         ui->SearchField->setFocus(Qt::ShortcutFocusReason);
         ui->SearchField->selectAll();
     });
+    // "Catat ke riwayat…" and the like, buttons here and the same keys as in
+    // the diagnosis window, for the diagnosis it shows.
+    ui->CommandsRow->addStretch();
+    for (const loco::ReportCommands::Command& command : commands) {
+        const auto run = [this, run = command.run] { run(&diagnosis_, [this] { return diagnosis_.report(); }); };
+        auto* button = new QPushButton(command.text);
+        button->setToolTip(command.shortcut.toString(QKeySequence::NativeText));
+        ui->CommandsRow->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [run] { loco::runGuarded(run); });
+        loco::addShortcut(this, {command.shortcut}, run);
+    }
     // Hidden, the window follows nothing; it catches up when shown.
     connect(&session_, &loco::DiagnosisSession::changed, this, [this] {
         if (isVisible())

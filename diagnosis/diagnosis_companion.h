@@ -4,6 +4,7 @@
 #include "diagnosis/core/symptom_search.h"
 #include "diagnosis/diagnosis_services.h"
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <memory>
 #include <vector>
@@ -27,9 +28,10 @@ class DiagnosisCompanion : public FormWindow {
     Q_OBJECT
 
 public:
-    // Everything handed outlives the window.
+    // Everything handed outlives the window. commands (filing in the workshop
+    // records...) run on the diagnosis window's report, as there.
     DiagnosisCompanion(const loco::ProcedureLinks& links, loco::ProcedureOpener procedures, Tdiagno& diagnosis,
-        QWidget* parent = nullptr);
+        const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~DiagnosisCompanion() override;
 
     // Shows the window, beside the diagnosis window when it was hidden, with

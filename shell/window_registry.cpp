@@ -6,6 +6,8 @@
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "diagnosis/diagnosis_companion.h"
+#include "records/HistoryWindow.h"
+#include "records/record_commands.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Uinfo.h"
 #include "shell/Umenu1.h"
@@ -15,6 +17,7 @@
 #include "tutorials/UMENU_TUNEUP.h"
 
 #include <memory>
+#include <optional>
 
 namespace loco {
 namespace {
@@ -50,26 +53,41 @@ ProcedureOpener procedureOpener(const BuiltinData& data)
         }};
 }
 
+// "Riwayat perbaikan", from the main menu and every tool window.
+std::optional<WindowOnFirstUse<HistoryWindow>>& historyWindow()
+{
+    static std::optional<WindowOnFirstUse<HistoryWindow>> window;
+    return window;
+}
+
 } // namespace
 
-void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade)
+void createWindows(const BuiltinData& data, records::RecordsStore& records, const std::function<void()>& mainWindowMade)
 {
+    historyWindow().emplace([&records] { return new HistoryWindow(records); });
+    const auto showHistory = [] { historyWindow()->get()->showRecords(); };
+    using records::RecordKind;
+    const auto recordCommands = [&](RecordKind kind) { return records::recordCommands(records, kind, showHistory); };
     awal_menu = new Tawal_menu;
     awal_menu->setMainWindow(true);
     if (mainWindowMade)
         mainWindowMade();
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
-    menu1 = new Tmenu1;
-    DM = new TDM;
-    gayrem = new Tgayrem;
-    PM = new TPM(data.maintenance);
-    TUNEUP = new TTUNEUP(data.tuneup);
-    umurrem = new Tumurrem;
+    menu1 = new Tmenu1(showHistory);
+    DM = new TDM(recordCommands(RecordKind::Calculation));
+    gayrem = new Tgayrem(recordCommands(RecordKind::Calculation));
+    PM = new TPM(data.maintenance, recordCommands(RecordKind::Maintenance));
+    TUNEUP = new TTUNEUP(data.tuneup, recordCommands(RecordKind::TuneUp));
+    umurrem = new Tumurrem(recordCommands(RecordKind::Calculation));
+    // The companion files the diagnosis as the diagnosis window's Ctrl+R does.
     companion() = std::make_unique<WindowOnFirstUse<DiagnosisCompanion>>(
-        [&data] { return new DiagnosisCompanion(data.links, procedureOpener(data), *diagno); });
+        [&data, commands = recordCommands(RecordKind::Diagnosis)] {
+            return new DiagnosisCompanion(data.links, procedureOpener(data), *diagno, commands);
+        });
     diagno = new Tdiagno(data.knowledge,
-        {data.links, procedureOpener(data), [](bool search) { companion()->get()->showBeside(search); }});
+        {data.links, procedureOpener(data), [](bool search) { companion()->get()->showBeside(search); }},
+        recordCommands(RecordKind::Diagnosis));
 }
 
 void showLoginWindow()
@@ -98,6 +116,7 @@ void destroyWindows()
         delete *it;
     laterWindows().clear();
     companion().reset();
+    historyWindow().reset();
     awal_menu = nullptr;
     info = nullptr;
     DIALOG1 = nullptr;

@@ -129,6 +129,29 @@ public:
         emptyBlock_ = true;
     }
 
+    // Side by side, one column each: the role, room to sign, a line, the name.
+    void signatures(const QList<ReportRow>& signers)
+    {
+        QTextTableFormat format;
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+        format.setCellPadding(units_.mm(2));
+        format.setCellSpacing(0);
+        format.setTopMargin(units_.mm(10));
+        QTextTable* table = cursor_.insertTable(1, int(signers.size()), format);
+        for (int c = 0; c < signers.size(); ++c) {
+            QTextCursor cell = table->cellAt(0, c).firstCursorPosition();
+            cell.insertText(signers[c].label, body());
+            for (int room = 0; room < 4; ++room)
+                cell.insertBlock();
+            cell.insertText(QStringLiteral("_________________________"), body());
+            cell.insertBlock();
+            cell.insertText(signers[c].value.isEmpty() ? QStringLiteral("(nama jelas)") : signers[c].value, body());
+        }
+        cursor_.movePosition(QTextCursor::End);
+        emptyBlock_ = true;
+    }
+
     void picture(const QImage& image, qreal maxWidth, qreal maxHeight)
     {
         const QString name = QStringLiteral("report:picture/%1").arg(++pictures_);
@@ -179,6 +202,8 @@ void build(QTextDocument& doc, const Report& report, const Units& units)
             builder.paragraph(line, DocumentBuilder::body(), 0.5, blank ? 0 : run);
         }
     }
+    if (!report.signatures.isEmpty())
+        builder.signatures(report.signatures);
 }
 
 // The page of a line of a laid-out block. A line that the layout pushed to
@@ -221,7 +246,7 @@ void keepTwoLinesOnEachPage(QTextDocument& doc)
 {
     const qreal height = doc.pageSize().height();
     for (QTextBlock first = doc.begin(); first.isValid();) {
-        // Rows of a table are kept whole by the layout itself.
+        // Tables are looked after by keepTablesWhole.
         if (doc.frameAt(first.position()) != doc.rootFrame()) {
             first = first.next();
             continue;
@@ -264,6 +289,21 @@ void keepTwoLinesOnEachPage(QTextDocument& doc)
         // A text that moved is looked at again: a later break may have moved with it.
         if (!moved)
             first = block;
+    }
+}
+
+// Qt breaks a table between the lines of a cell. A table that fits on a
+// page (the rows of values, the lines to sign) starts the next one instead.
+void keepTablesWhole(QTextDocument& doc)
+{
+    const qreal height = doc.pageSize().height();
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        const QRectF box = doc.documentLayout()->frameBoundingRect(frame);
+        if (box.height() >= height || int(box.top() / height) == int((box.bottom() - 1) / height))
+            continue;
+        QTextFrameFormat format = frame->frameFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        frame->setFrameFormat(format);
     }
 }
 
@@ -327,6 +367,7 @@ void paintReport(const Report& report, QPagedPaintDevice& device, const QPageRan
     doc.setPageSize(QSizeF(page.width(), page.height() - footer));
     build(doc, report, units);
     keepTwoLinesOnEachPage(doc);
+    keepTablesWhole(doc);
     splitBlocksAtPageBreaks(doc);
 
     QPainter painter;
