@@ -1,6 +1,7 @@
 #include "diagnosis/core/procedure_links.h"
 
 #include "diagnosis/core/knowledge_outline.h"
+#include "diagnosis/core/tab_separated.h"
 #include "diagnosis/core/text_fold.h"
 #include "diagnosis/core/text_hints.h"
 #include "toolkit/core/utf8.h"
@@ -30,18 +31,6 @@ std::string joined(const std::string& title, const std::vector<std::string>& lin
     for (const std::string& line : lines)
         text += '\n' + line;
     return text;
-}
-
-std::vector<std::string_view> split(std::string_view line, char separator)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = line.find(separator, at);
-        fields.push_back(line.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
-        if (end == std::string_view::npos)
-            return fields;
-        at = end + 1;
-    }
 }
 
 } // namespace
@@ -116,14 +105,11 @@ public:
             return std::move(checked_);
         }
         std::size_t number = 0;
-        for (std::string_view line : split(withoutByteOrderMark(text), '\n')) {
+        forEachLine(withoutByteOrderMark(text), [&](std::string_view line) {
             ++number;
-            if (line.ends_with('\r'))
-                line.remove_suffix(1);
-            if (line.find_first_not_of(' ') == std::string_view::npos || line.starts_with('#'))
-                continue;
-            link(number, line);
-        }
+            if (line.find_first_not_of(' ') != std::string_view::npos && !line.starts_with('#'))
+                link(number, line);
+        });
         return std::move(checked_);
     }
 
@@ -135,7 +121,7 @@ private:
 
     void link(std::size_t line, std::string_view text)
     {
-        const std::vector<std::string_view> fields = split(text, '\t');
+        const std::vector<std::string_view> fields = splitFields(text);
         if (fields.size() != 4) {
             error(line,
                 "a link is four fields separated by one TAB (knowledge file, conclusion, procedure, term), not "
