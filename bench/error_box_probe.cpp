@@ -3,6 +3,7 @@
 // once it is closed. The box is the real one, answered as soon as it shows.
 
 #include "calculators/UMENU_DM.h"
+#include "records/store/records_store.h"
 #include "shell/builtin_data.h"
 #include "shell/window_refs.h"
 #include "shell/window_registry.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     loco::setUpApplication(app);
     const loco::BuiltinData data = loco::loadBuiltinData();
-    loco::createWindows(data);
+    loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
+    loco::createWindows(data, records);
     DM->show();
     auto* bore = DM->findChild<QLineEdit*>(QStringLiteral("edit11"));
     QApplication::clipboard()->setText(QString(8 * 1024 * 1024, QLatin1Char('9')) + QLatin1Char('x'));

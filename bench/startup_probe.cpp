@@ -3,6 +3,7 @@
 // immediate, orderly end.
 
 #include "bench/shown_clock.h"
+#include "records/store/records_store.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/builtin_data.h"
 #include "shell/identity.h"
@@ -22,7 +23,8 @@ int main(int argc, char* argv[])
     loco::setUpIdentity();
     loco::setUpApplication(app);
     const loco::BuiltinData data = loco::loadBuiltinData();
-    loco::createWindows(data, [] {
+    loco::records::RecordsStore records(loco::records::readRecordsConfig());
+    loco::createWindows(data, records, [] {
         loco::showLoginWindow();
         if (!awal_menu->windowHandle()->isExposed())
             std::exit(EXIT_FAILURE); // not shown in time: no figure

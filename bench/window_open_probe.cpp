@@ -4,6 +4,7 @@
 // With "plain", a bare QWidget of the tool windows' size with one label
 // stands in: the yardstick for what any window costs.
 
+#include "records/store/records_store.h"
 #include "shell/Umenu1.h"
 #include "shell/builtin_data.h"
 #include "shell/window_refs.h"
@@ -56,6 +57,8 @@ int main(int argc, char* argv[])
     std::function<QWidget*()> open;
     QWidget plain;
     std::optional<loco::BuiltinData> data;
+    // Opening a window files nothing: records stay off.
+    loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
     if (which == QLatin1String("plain")) {
         plain.resize(1024, 745);
         new QLabel(QStringLiteral("Label1"), &plain);
@@ -67,7 +70,7 @@ int main(int argc, char* argv[])
     } else {
         loco::setUpApplication(app);
         data = loco::loadBuiltinData();
-        loco::createWindows(*data);
+        loco::createWindows(*data, records);
         menu1->show();
         menu1->repaint();
         auto* button = menu1->findChild<QAbstractButton*>(which);

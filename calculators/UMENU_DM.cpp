@@ -42,14 +42,16 @@ static_assert(loco::namesInOrder(kResults, EnginePowerResult::ConsumptionFillIn)
 
 using loco::connectHandler;
 
-TDM::TDM(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
+TDM::TDM(const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
+    : FormWindow(parent), ui(std::make_unique<Ui::TDM>())
 {
     ui->setupUi(content());
     finishDefinition();
     computed_ = loco::connectCompute(ui->Button1, this, &TDM::Button1Click, *ui, kEntries);
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &TDM::Button2Click);
-    new loco::ReportCommands(this, [this] { return report(); });
+    new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
 }
 
 loco::Report TDM::report() const

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <memory>
 
 namespace loco {
 class ComputedEntries;
-struct Report;
-} // namespace loco
+}
 namespace Ui {
 class TDM;
 }
@@ -18,7 +18,8 @@ class TDM : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit TDM(QWidget* parent = nullptr);
+    // commands join its report commands.
+    explicit TDM(const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~TDM() override;
 
     void Button1Click();

@@ -47,14 +47,16 @@ static_assert(loco::namesInOrder(kResults, BrakeForceResult::EmptyCarVerdict));
 
 using loco::connectHandler;
 
-Tgayrem::Tgayrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tgayrem>())
+Tgayrem::Tgayrem(const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
+    : FormWindow(parent), ui(std::make_unique<Ui::Tgayrem>())
 {
     ui->setupUi(content());
     finishDefinition();
     computed_ = loco::connectCompute(ui->BitBtn1, this, &Tgayrem::BitBtn1Click, *ui, kEntries);
     connectHandler(ui->Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
-    new loco::ReportCommands(this, [this] { return report(); });
+    new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
 }
 
 loco::Report Tgayrem::report() const

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <memory>
 
 namespace loco {
 class ComputedEntries;
-struct Report;
-} // namespace loco
+}
 namespace Ui {
 class Tgayrem;
 }
@@ -18,7 +18,8 @@ class Tgayrem : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit Tgayrem(QWidget* parent = nullptr);
+    // commands join its report commands.
+    explicit Tgayrem(const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~Tgayrem() override;
 
     void BitBtn1Click();

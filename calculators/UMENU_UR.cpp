@@ -65,7 +65,8 @@ static_assert(loco::namesInOrder(kResults, BrakeBlockLifetimeResult::HoursFillIn
 
 using loco::connectHandler;
 
-Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tumurrem>())
+Tumurrem::Tumurrem(const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
+    : FormWindow(parent), ui(std::make_unique<Ui::Tumurrem>())
 {
     ui->setupUi(content());
     finishDefinition();
@@ -78,7 +79,8 @@ Tumurrem::Tumurrem(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui
     connectHandler(ui->Button2, &QPushButton::clicked, this, &Tumurrem::Button2Click);
     connectHandler(ui->CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
     connectHandler(ui->Edit5, &QLineEdit::textChanged, this, &Tumurrem::Edit5Change);
-    new loco::ReportCommands(this, [this] { return report(); });
+    new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
 }
 
 loco::Report Tumurrem::report() const

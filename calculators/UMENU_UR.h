@@ -1,13 +1,13 @@
 #pragma once
 
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <memory>
 
 namespace loco {
 class ComputedEntries;
-struct Report;
-} // namespace loco
+}
 namespace Ui {
 class Tumurrem;
 }
@@ -18,7 +18,8 @@ class Tumurrem : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit Tumurrem(QWidget* parent = nullptr);
+    // commands join its report commands.
+    explicit Tumurrem(const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~Tumurrem() override;
 
     void FormCreate();

@@ -112,6 +112,8 @@ Report calculatorReport(const QString& title, const QString& fileStem, const Com
     report.sections << ReportSection{QStringLiteral("Hasil"), rows(results), {}, {}}
                     << ReportSection{QStringLiteral("Kesimpulan"), {},
                            conclusion.value_or(QStringList{QStringLiteral("Belum dihitung.")}), {}};
+    if (conclusion)
+        report.conclusion = conclusion->join(QLatin1Char(' ')).simplified();
     return report;
 }
 

@@ -24,7 +24,8 @@ constexpr int kClosingPointSize = 12;
 
 } // namespace
 
-Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent)
+Tdiagno::Tdiagno(
+    const loco::KnowledgeSet& knowledge, const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
     : FormWindow(parent), knowledge_(knowledge), ui(std::make_unique<Ui::Tdiagno>())
 {
     ui->setupUi(content());
@@ -44,7 +45,8 @@ Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent)
     connect(ui->BitBtn8, &QPushButton::clicked, this, restart);
     connect(ui->BitBtn7, &QPushButton::clicked, this, restart);
 
-    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    auto* reports = new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
     reports->addBoxCommand(ui->RichEdit2,
         {QStringLiteral("Kembali satu pertanyaan"), QKeySequence(Qt::Key_Backspace),
             [this] { return !answers_->path().steps().empty(); }, [this] { answers_->takeBack(); }});

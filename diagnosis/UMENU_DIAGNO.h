@@ -2,6 +2,7 @@
 
 #include "diagnosis/core/knowledge_set.h"
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <QStringList>
 
@@ -14,9 +15,6 @@ class QAbstractButton;
 namespace Ui {
 class Tdiagno;
 }
-namespace loco {
-struct Report;
-}
 
 // The diagnosis dialogue: the user picks a system, presses "Mulai" and
 // answers YA or TIDAK until a conclusion is written. The dialogue's state is
@@ -25,8 +23,9 @@ class Tdiagno : public FormWindow {
     Q_OBJECT
 
 public:
-    // knowledge outlives the window.
-    explicit Tdiagno(const loco::KnowledgeSet& knowledge, QWidget* parent = nullptr);
+    // knowledge outlives the window; commands join its report commands.
+    explicit Tdiagno(const loco::KnowledgeSet& knowledge, const QList<loco::ReportCommands::Command>& commands = {},
+        QWidget* parent = nullptr);
     ~Tdiagno() override;
 
     void FormCreate();

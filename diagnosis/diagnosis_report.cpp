@@ -25,12 +25,16 @@ loco::Report Tdiagno::report() const
         dialogue.lines << QStringLiteral("Belum ada pertanyaan yang dijawab.");
     report.sections << dialogue;
 
-    if (!ui->RichEdit1->isHidden())
-        report.sections << loco::ReportSection{QStringLiteral("Kesimpulan"), {}, ui->RichEdit1->lines(), {}};
-    else
+    if (!ui->RichEdit1->isHidden()) {
+        const QStringList lines = ui->RichEdit1->lines();
+        report.sections << loco::ReportSection{QStringLiteral("Kesimpulan"), {}, lines, {}};
+        // Below "HASIL DIAGNOSA: " and its empty line: the heading and the cause, or the closing text.
+        report.conclusion = lines.mid(2).join(QLatin1Char(' ')).simplified();
+    } else {
         report.sections << loco::ReportSection{QStringLiteral("Pertanyaan"), {}, {ui->RichEdit2->line(0)}, {}};
+    }
     // As the handbook prints it: a report can be matched with the knowledge it came from.
-    report.sections << loco::ReportSection{
-        QStringLiteral("Data pengetahuan"), {}, {QString::fromStdString(knowledge_.edition())}, {}};
+    report.source = QString::fromStdString(knowledge_.edition());
+    report.sections << loco::ReportSection{QStringLiteral("Data pengetahuan"), {}, {report.source}, {}};
     return report;
 }

@@ -14,7 +14,8 @@
 
 using loco::connectHandler;
 
-Tmenu1::Tmenu1(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tmenu1>())
+Tmenu1::Tmenu1(std::function<void()> showRecords, QWidget* parent)
+    : FormWindow(parent), ui(std::make_unique<Ui::Tmenu1>()), showRecords_(std::move(showRecords))
 {
     ui->setupUi(content());
     finishDefinition();
@@ -24,6 +25,7 @@ Tmenu1::Tmenu1(QWidget* parent) : FormWindow(parent), ui(std::make_unique<Ui::Tm
     connectHandler(ui->SpeedButton6, &QToolButton::clicked, this, &Tmenu1::SpeedButton6Click);
     connectHandler(ui->SpeedButton7, &QToolButton::clicked, this, &Tmenu1::SpeedButton7Click);
     connectHandler(ui->Image2, &Picture::clicked, this, &Tmenu1::Close1Click);
+    connectHandler(ui->RecordsButton, &QToolButton::clicked, this, &Tmenu1::RecordsButtonClick);
 }
 
 Tmenu1::~Tmenu1() = default;
@@ -56,4 +58,9 @@ void Tmenu1::SpeedButton7Click()
 void Tmenu1::Close1Click()
 {
     QCoreApplication::quit();
+}
+
+void Tmenu1::RecordsButtonClick()
+{
+    showRecords_();
 }

@@ -1,3 +1,4 @@
+#include "records/store/records_store.h"
 #include "shell/builtin_data.h"
 #include "shell/display.h"
 #include "shell/identity.h"
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -26,13 +28,16 @@ int main(int argc, char* argv[])
     // Broken built-in data can only come from a broken build; it ends the
     // program before the login window rather than leaving a system empty.
     QString failure;
+    // Outlives the windows, which file into it; it opens on first use.
+    std::optional<loco::records::RecordsStore> records;
     try {
         loco::setUpIdentity();
         loco::setUpApplication(app);
         const loco::BuiltinData data = loco::loadBuiltinData();
+        records.emplace(loco::records::readRecordsConfig());
         // The login window is on the screen while the other nine are made;
         // no input is handled before all ten exist.
-        loco::createWindows(data, loco::showLoginWindow);
+        loco::createWindows(data, *records, loco::showLoginWindow);
         const int code = app.exec();
         loco::destroyWindows();
         return code;

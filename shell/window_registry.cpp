@@ -5,6 +5,8 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "records/HistoryWindow.h"
+#include "records/record_commands.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Uinfo.h"
 #include "shell/Umenu1.h"
@@ -12,6 +14,8 @@
 #include "shell/window_refs.h"
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
+
+#include <optional>
 
 namespace loco {
 namespace {
@@ -23,23 +27,34 @@ QList<FormWindow*>& laterWindows()
     return windows;
 }
 
+// "Riwayat perbaikan", from the main menu and every tool window.
+std::optional<WindowOnFirstUse<HistoryWindow>>& historyWindow()
+{
+    static std::optional<WindowOnFirstUse<HistoryWindow>> window;
+    return window;
+}
+
 } // namespace
 
-void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade)
+void createWindows(const BuiltinData& data, records::RecordsStore& records, const std::function<void()>& mainWindowMade)
 {
+    historyWindow().emplace([&records] { return new HistoryWindow(records); });
+    const auto showHistory = [] { historyWindow()->get()->showRecords(); };
+    using records::RecordKind;
+    const auto recordCommands = [&](RecordKind kind) { return records::recordCommands(records, kind, showHistory); };
     awal_menu = new Tawal_menu;
     awal_menu->setMainWindow(true);
     if (mainWindowMade)
         mainWindowMade();
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
-    menu1 = new Tmenu1;
-    DM = new TDM;
-    gayrem = new Tgayrem;
-    PM = new TPM(data.maintenance);
-    TUNEUP = new TTUNEUP(data.tuneup);
-    umurrem = new Tumurrem;
-    diagno = new Tdiagno(data.knowledge);
+    menu1 = new Tmenu1(showHistory);
+    DM = new TDM(recordCommands(RecordKind::Calculation));
+    gayrem = new Tgayrem(recordCommands(RecordKind::Calculation));
+    PM = new TPM(data.maintenance, recordCommands(RecordKind::Maintenance));
+    TUNEUP = new TTUNEUP(data.tuneup, recordCommands(RecordKind::TuneUp));
+    umurrem = new Tumurrem(recordCommands(RecordKind::Calculation));
+    diagno = new Tdiagno(data.knowledge, recordCommands(RecordKind::Diagnosis));
 }
 
 void showLoginWindow()
@@ -67,6 +82,7 @@ void destroyWindows()
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         delete *it;
     laterWindows().clear();
+    historyWindow().reset();
     awal_menu = nullptr;
     info = nullptr;
     DIALOG1 = nullptr;

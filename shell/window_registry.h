@@ -11,18 +11,23 @@
 namespace loco {
 
 struct BuiltinData;
+namespace records {
+class RecordsStore;
+}
 
 // Shows the login window as the program starts, activated: without a
 // window manager nothing else gives it the keyboard.
 void showLoginWindow();
 
 // Creates the ten windows in their fixed order, each handed at construction
-// what it shows (the knowledge, the tutorial tables); the first, the login
-// window, becomes the main window. All but the main window start hidden.
-// mainWindowMade runs once the main window exists, before the other nine
-// are made: the program shows it there, so that it is on the screen while
-// they are built. data must outlive the windows, up to destroyWindows().
-void createWindows(const BuiltinData& data, const std::function<void()>& mainWindowMade = {});
+// what it shows (the knowledge, the tutorial tables) and the workshop
+// records it files into; the first, the login window, becomes the main
+// window. All but the main window start hidden. mainWindowMade runs once the
+// main window exists, before the other nine are made: the program shows it
+// there, so that it is on the screen while they are built. data and records
+// must outlive the windows, up to destroyWindows().
+void createWindows(
+    const BuiltinData& data, records::RecordsStore& records, const std::function<void()>& mainWindowMade = {});
 
 // The ten windows in creation order (empty before createWindows), then the
 // windows made on first use so far.

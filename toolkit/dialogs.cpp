@@ -12,12 +12,14 @@ namespace {
 
 QString showSaveDialog(QWidget* parent, const QString& proposedName)
 {
-    // The next report is proposed where the last one went.
+    // The next file is proposed where the last one went.
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(parent, QStringLiteral("Simpan laporan sebagai PDF"));
+    const bool table = QFileInfo(proposedName).suffix() == QLatin1String("csv");
+    QFileDialog dialog(
+        parent, table ? QStringLiteral("Ekspor ke tabel CSV") : QStringLiteral("Simpan laporan sebagai PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Dokumen PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(table ? QStringLiteral("Tabel CSV (*.csv)") : QStringLiteral("Dokumen PDF (*.pdf)"));
+    dialog.setDefaultSuffix(table ? QStringLiteral("csv") : QStringLiteral("pdf"));
     dialog.setDirectory(folder);
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -13,7 +13,8 @@ namespace loco {
 
 // Asks where to save a file, proposing a name; returns the chosen path, or
 // an empty one when the user cancels. The default is Qt's save dialog, which
-// asks before an existing file is replaced.
+// asks before an existing file is replaced; it offers PDF documents, or CSV
+// tables when the proposed name ends in ".csv".
 using SaveFileNameAsker = std::function<QString(QWidget* parent, const QString& proposedName)>;
 // Lets the user set up the printer; returns whether to print.
 using PrintDialogRunner = std::function<bool(QWidget* parent, QPrinter& printer)>;

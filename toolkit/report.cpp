@@ -129,6 +129,29 @@ public:
         emptyBlock_ = true;
     }
 
+    // Side by side, one column each: the role, room to sign, a line, the name.
+    void signatures(const QList<ReportRow>& signers)
+    {
+        QTextTableFormat format;
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+        format.setCellPadding(units_.mm(2));
+        format.setCellSpacing(0);
+        format.setTopMargin(units_.mm(10));
+        QTextTable* table = cursor_.insertTable(1, int(signers.size()), format);
+        for (int c = 0; c < signers.size(); ++c) {
+            QTextCursor cell = table->cellAt(0, c).firstCursorPosition();
+            cell.insertText(signers[c].label, body());
+            for (int room = 0; room < 4; ++room)
+                cell.insertBlock();
+            cell.insertText(QStringLiteral("_________________________"), body());
+            cell.insertBlock();
+            cell.insertText(signers[c].value.isEmpty() ? QStringLiteral("(nama jelas)") : signers[c].value, body());
+        }
+        cursor_.movePosition(QTextCursor::End);
+        emptyBlock_ = true;
+    }
+
     void picture(const QImage& image, qreal maxWidth, qreal maxHeight)
     {
         const QString name = QStringLiteral("report:picture/%1").arg(++pictures_);
@@ -179,6 +202,8 @@ void build(QTextDocument& doc, const Report& report, const Units& units)
             builder.paragraph(line, DocumentBuilder::body(), 0.5, blank ? 0 : run);
         }
     }
+    if (!report.signatures.isEmpty())
+        builder.signatures(report.signatures);
 }
 
 // The page of a line of a laid-out block. A line that the layout pushed to

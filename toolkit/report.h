@@ -36,6 +36,14 @@ struct Report {
     QString subject; // what it is about: the system, the procedure
     QString fileStem; // words for the proposed file name
     QList<ReportSection> sections;
+    // Who signs at the foot of the last page: a line to sign on for each row,
+    // its label (the role) above the line and its value (the name) below.
+    QList<ReportRow> signatures = {};
+    // For the workshop records, which list them beside the report: what it
+    // concludes, in a line (a diagnosis's conclusion, a calculator's result),
+    // and what it was made from (the knowledge edition, the procedure).
+    QString conclusion = {};
+    QString source = {};
     QDateTime madeAt = QDateTime::currentDateTime();
     // Tab stops of the lines, in pixels at 96 dpi: a window whose text holds
     // tabs gives its text box's, so that tabbed tables line up as on screen.

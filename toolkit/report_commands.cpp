@@ -47,19 +47,48 @@ QPoint globalPosition(QWidget* box, QPoint pos)
 
 } // namespace
 
-ReportCommands::ReportCommands(FormWindow* window, Describe describe)
+void printReport(QWidget* parent, const Report& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(reportPageLayout());
+    printer.setDocName(QFileInfo(proposedFileName(report.fileStem, report.madeAt)).completeBaseName());
+    if (!runPrintDialog(parent, printer))
+        return;
+    // "Print to file" is saved as any report is: QPrinter would write the
+    // file as it goes, truncating an existing one before the first page.
+    if (!printer.outputFileName().isEmpty())
+        saveReportPdf(report, printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
+    else
+        paintReport(report, printer, printer.pageRanges());
+}
+
+void saveReportAsPdf(QWidget* parent, const Report& report)
+{
+    const QString path = askSaveFileName(parent, proposedFileName(report.fileStem, report.madeAt));
+    if (!path.isEmpty())
+        saveReportPdf(report, path);
+}
+
+ReportCommands::ReportCommands(FormWindow* window, Describe describe, const QList<Command>& more)
     : QObject(window), window_(window), describe_(std::move(describe)),
       print_(new QAction(QStringLiteral("Cetak laporan…"), window)),
       save_(new QAction(QStringLiteral("Simpan laporan sebagai PDF…"), window))
 {
     print_->setShortcut(QKeySequence::Print);
     save_->setShortcut(QKeySequence::Save);
-    for (QAction* action : {print_, save_}) {
+    connect(print_, &QAction::triggered, this, [this] { runGuarded([this] { print(); }); });
+    connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveAsPdf(); }); });
+    for (const Command& command : more) {
+        auto* action = new QAction(command.text, window);
+        action->setShortcut(command.shortcut);
+        connect(action, &QAction::triggered, this,
+            [this, run = command.run] { runGuarded([&] { run(window_, describe_); }); });
+        more_.append(action);
+    }
+    for (QAction* action : QList<QAction*>{print_, save_} + more_) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }
-    connect(print_, &QAction::triggered, this, [this] { runGuarded([this] { print(); }); });
-    connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveAsPdf(); }); });
 
     for (QWidget* box : window->content()->findChildren<QWidget*>()) {
         if (!isTextBox(box))
@@ -80,6 +109,7 @@ void ReportCommands::addReportActions(QMenu* menu) const
 {
     menu->addAction(print_);
     menu->addAction(save_);
+    menu->addActions(more_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -111,26 +141,12 @@ void ReportCommands::showBackgroundMenu(QPoint pos)
 
 void ReportCommands::print()
 {
-    const Report report = describe_();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(reportPageLayout());
-    printer.setDocName(QFileInfo(proposedFileName(report.fileStem, report.madeAt)).completeBaseName());
-    if (!runPrintDialog(window_, printer))
-        return;
-    // "Print to file" is saved as any report is: QPrinter would write the
-    // file as it goes, truncating an existing one before the first page.
-    if (!printer.outputFileName().isEmpty())
-        saveReportPdf(report, printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
-    else
-        paintReport(report, printer, printer.pageRanges());
+    printReport(window_, describe_());
 }
 
 void ReportCommands::saveAsPdf()
 {
-    const Report report = describe_();
-    const QString path = askSaveFileName(window_, proposedFileName(report.fileStem, report.madeAt));
-    if (!path.isEmpty())
-        saveReportPdf(report, path);
+    saveReportAsPdf(window_, describe_());
 }
 
 } // namespace loco

@@ -14,6 +14,12 @@ class QMenu;
 
 namespace loco {
 
+// Prints the report through the print dialog; "print to file" saves it as
+// saveReportPdf does. Nothing happens when the dialog is cancelled.
+void printReport(QWidget* parent, const Report& report);
+// Saves the report as PDF where the file dialog says, proposing its name.
+void saveReportAsPdf(QWidget* parent, const Report& report);
+
 // A window's report commands: Ctrl+P prints and Ctrl+S saves as PDF what the
 // window shows, as the window describes it when asked. Both commands are also
 // at the end of the context menu of every text box of the window (after the
@@ -25,7 +31,17 @@ class ReportCommands : public QObject {
 public:
     using Describe = std::function<Report()>;
 
-    ReportCommands(FormWindow* window, Describe describe);
+    // A command on the report that comes from beyond the window (filing it in
+    // the workshop records, opening their history): bound to its shortcut in
+    // the window and listed after print and save in the same menus. run gets
+    // the window and the way to describe its report, which it may not need.
+    struct Command {
+        QString text;
+        QKeySequence shortcut;
+        std::function<void(FormWindow* window, const Describe& describe)> run;
+    };
+
+    ReportCommands(FormWindow* window, Describe describe, const QList<Command>& more = {});
 
     // A window's own command in a text box's context menu. The shortcut is
     // only shown there: the window binds it itself.
@@ -50,6 +66,7 @@ private:
     Describe describe_;
     QAction* print_;
     QAction* save_;
+    QList<QAction*> more_;
     QList<std::pair<QWidget*, BoxCommand>> boxCommands_;
 };
 

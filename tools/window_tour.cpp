@@ -7,6 +7,7 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "records/store/records_store.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Umenu1.h"
 #include "shell/builtin_data.h"
@@ -127,7 +128,8 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << error.what() << '\n';
         return 1;
     }
-    loco::createWindows(*data);
+    loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
+    loco::createWindows(*data, records);
 
     for (FormWindow* window : loco::windows())
         ok = save(window, folder, window->objectName()) && ok;

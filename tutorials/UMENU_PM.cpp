@@ -77,7 +77,7 @@ const QStringList& introduction()
 
 using loco::connectHandler;
 
-TPM::TPM(const loco::MaintenanceTable& table, QWidget* parent)
+TPM::TPM(const loco::MaintenanceTable& table, const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
     : FormWindow(parent), table_(table), ui(std::make_unique<Ui::TPM>())
 {
     ui->setupUi(content());
@@ -93,7 +93,8 @@ TPM::TPM(const loco::MaintenanceTable& table, QWidget* parent)
     connectHandler(ui->BitBtn3, &QPushButton::clicked, this, &TPM::BitBtn3Click);
 
     loco::enlargeOnClick(ui->Image3);
-    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    auto* reports = new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
     reports->addBoxCommand(ui->RichEdit1,
         {QStringLiteral("Perbesar gambar"), {}, [this] { return loco::canEnlarge(ui->Image3); },
             [this] { loco::enlargePicture(ui->Image3); }});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <memory>
 
@@ -12,9 +13,6 @@ class MaintenanceTable;
 namespace Ui {
 class TPM;
 }
-namespace loco {
-struct Report;
-}
 
 // The preventive-maintenance tutorial: the user picks one of thirty
 // maintenance types and reads its procedure beside its picture.
@@ -22,8 +20,9 @@ class TPM : public FormWindow {
     Q_OBJECT
 
 public:
-    // table outlives the window.
-    explicit TPM(const loco::MaintenanceTable& table, QWidget* parent = nullptr);
+    // table outlives the window; commands join its report commands.
+    explicit TPM(const loco::MaintenanceTable& table, const QList<loco::ReportCommands::Command>& commands = {},
+        QWidget* parent = nullptr);
     ~TPM() override;
 
     // The selection step of maintenance type 1 ... 30.

@@ -26,7 +26,7 @@ constexpr qreal kLineIndent = 10;
 
 } // namespace
 
-TTUNEUP::TTUNEUP(const loco::TuneupTable& table, QWidget* parent)
+TTUNEUP::TTUNEUP(const loco::TuneupTable& table, const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
     : FormWindow(parent), table_(table), ui(std::make_unique<Ui::TTUNEUP>())
 {
     ui->setupUi(content());
@@ -46,7 +46,8 @@ TTUNEUP::TTUNEUP(const loco::TuneupTable& table, QWidget* parent)
     connectHandler(ui->Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
 
     loco::enlargeOnClick(ui->Image3);
-    auto* reports = new loco::ReportCommands(this, [this] { return report(); });
+    auto* reports = new loco::ReportCommands(
+        this, [this] { return report(); }, commands);
     reports->addBoxCommand(ui->RichEdit1,
         {QStringLiteral("Perbesar gambar"), {}, [this] { return loco::canEnlarge(ui->Image3); },
             [this] { loco::enlargePicture(ui->Image3); }});

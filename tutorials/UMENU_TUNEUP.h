@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/form_window.h"
+#include "toolkit/report_commands.h"
 
 #include <array>
 #include <memory>
@@ -8,7 +9,6 @@
 class RadioGroup;
 class QString;
 namespace loco {
-struct Report;
 struct TuneupTutorial;
 class TuneupTable;
 } // namespace loco
@@ -22,8 +22,9 @@ class TTUNEUP : public FormWindow {
     Q_OBJECT
 
 public:
-    // table outlives the window.
-    explicit TTUNEUP(const loco::TuneupTable& table, QWidget* parent = nullptr);
+    // table outlives the window; commands join its report commands.
+    explicit TTUNEUP(const loco::TuneupTable& table, const QList<loco::ReportCommands::Command>& commands = {},
+        QWidget* parent = nullptr);
     ~TTUNEUP() override;
 
     void BitBtn1Click();

@@ -19,7 +19,10 @@ loco::Report TPM::report() const
         report.fileStem += QLatin1Char(' ') + report.subject;
         for (int type = 1; type <= loco::MaintenanceTable::kSize; ++type) {
             const loco::MaintenanceEntry& entry = table_.at(type);
-            if (choice(type)->isChecked() && entry.picture)
+            if (!choice(type)->isChecked())
+                continue;
+            report.source = QStringLiteral("prosedur perawatan %1").arg(type);
+            if (entry.picture)
                 loco::addPictureFile(procedure, QString::fromStdString(*entry.picture));
         }
     }

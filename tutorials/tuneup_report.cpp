@@ -48,6 +48,7 @@ loco::Report TTUNEUP::report() const
             report.subject = lines.takeFirst().trimmed();
         }
         report.fileStem += QLatin1Char(' ') + report.subject;
+        report.source = QStringLiteral("prosedur tune-up %1").arg(tutorial - table_.tutorials().data() + 1);
         if (tutorial->picture)
             loco::addPictureFile(text, QString::fromStdString(*tutorial->picture));
     }

@@ -49,4 +49,11 @@ std::vector<std::optional<std::size_t>> findRepeats(const std::vector<Finding>& 
     return repeats;
 }
 
+std::string repeatNote(std::int64_t earlierNumber, std::int64_t earlierMs, std::int64_t laterMs)
+{
+    const std::int64_t days = (laterMs - earlierMs) / (std::int64_t(24) * 60 * 60 * 1000);
+    return "berulang: sama dengan catatan no. " + std::to_string(earlierNumber) + ", "
+        + (days == 0 ? std::string("pada hari yang sama") : std::to_string(days) + " hari sebelumnya");
+}
+
 } // namespace loco::records

@@ -28,4 +28,9 @@ struct Finding {
 // nothing when it is not a repeat.
 std::vector<std::optional<std::size_t>> findRepeats(const std::vector<Finding>& findings);
 
+// How a repeat is marked, in words: "berulang: sama dengan catatan no. 7,
+// 12 hari sebelumnya" (whole days between the two filings; "pada hari yang
+// sama" within a day).
+std::string repeatNote(std::int64_t earlierNumber, std::int64_t earlierMs, std::int64_t laterMs);
+
 } // namespace loco::records

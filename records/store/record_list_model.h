@@ -47,6 +47,32 @@ private:
     std::optional<PageCursor> next_;
 };
 
+// The records of one unit (RecordsStore::unitHistory), oldest first, with a
+// column more that says in words which earlier record each repeats
+// (repeatNote); a repeat's row is also set in bold.
+class UnitHistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Repeat = RecordListModel::ColumnCount, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setEntries(std::vector<UnitEntry> entries);
+    const Record& recordAt(int row) const { return entries_.at(std::size_t(row)).record; }
+    // Empty for a record that repeats none.
+    const QString& repeatNoteAt(int row) const { return notes_.at(std::size_t(row)); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<UnitEntry> entries_;
+    std::vector<QString> notes_;
+};
+
 // "07-12-2026 14.30": a filing time as the workstation's clock read it.
 QString filedAtText(const Record& record);
 

@@ -19,21 +19,23 @@ namespace loco::records {
 //
 // A password never belongs there: libpq reads ~/.pgpass, client certificates
 // (~/.postgresql/) or uses peer authentication on a local socket.
+// Every member has an initializer, so that a configuration can name only
+// what it sets: RecordsConfig{.enabled = false}.
 struct RecordsConfig {
     enum class Driver { Sqlite, Postgresql };
 
     bool enabled = true;
     Driver driver = Driver::Sqlite;
-    std::string database;
+    std::string database = {};
     bool defaultDatabase = true; // SQLite in the data folder, which is made when missing
-    std::string host;
+    std::string host = {};
     int port = 0; // 0: libpq's default
-    std::string user;
-    std::string sslMode;
+    std::string user = {};
+    std::string sslMode = {};
     int timeoutSeconds = 5;
     // A fault found in the files (Indonesian, naming the file): such a
     // configuration opens no store, and the store's why() says this.
-    std::string problem;
+    std::string problem = {};
 };
 
 // The configuration from the two standard places. Needs the application's

@@ -96,7 +96,8 @@ TEST_F(KeyboardOnlyTest, EveryWindowIsOpenedUsedAndClosedWithKeysOnly)
     press(QStringLiteral("Panel2"), Qt::Key_Space, menu1);
     visited.clear();
     press(QStringLiteral("SpeedButton7"), Qt::Key_Return, DM); // the menu reads column by column
-    EXPECT_EQ(visited.join(' ').toStdString(), "SpeedButton3 SpeedButton2 Image2 SpeedButton6 SpeedButton7");
+    EXPECT_EQ(
+        visited.join(' ').toStdString(), "SpeedButton3 SpeedButton2 Image2 RecordsButton SpeedButton6 SpeedButton7");
 
     press(QStringLiteral("Button1"), Qt::Key_Return);
     EXPECT_FALSE(control<QLineEdit>(DM, "Edit15")->text().isEmpty());

@@ -13,12 +13,14 @@ namespace loco {
 
 void WindowsTest::SetUp()
 {
-    createWindows(shippedData(), showLoginWindow);
+    records = std::make_unique<records::RecordsStore>(recordsConfig());
+    createWindows(shippedData(), *records, showLoginWindow);
 }
 
 void WindowsTest::TearDown()
 {
     destroyWindows();
+    records.reset();
 }
 
 void clickOnScreen(QWidget* control)

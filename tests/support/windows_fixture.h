@@ -1,9 +1,12 @@
 #pragma once
 
+#include "records/store/records_store.h"
+
 #include <QMenu>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace loco {
 
@@ -13,6 +16,11 @@ class WindowsTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Where the windows file records: nowhere (records off) unless a test
+    // says otherwise.
+    virtual records::RecordsConfig recordsConfig() const { return {.enabled = false}; }
+
+    std::unique_ptr<records::RecordsStore> records;
 };
 
 // Clicks the middle of a control with the left button, as a user does.

@@ -4,6 +4,7 @@
 // default 100,000 events). The seed is printed, so any run can be replayed.
 // Exit code 0 when every check held, 1 on a failure, 2 on a usage error.
 
+#include "records/store/records_store.h"
 #include "shell/builtin_data.h"
 #include "shell/window_registry.h"
 #include "toolkit/application.h"
@@ -58,7 +59,8 @@ int main(int argc, char* argv[])
     }
     loco::setUpApplication(app);
     const loco::BuiltinData data = loco::loadBuiltinData();
-    loco::createWindows(data);
+    loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
+    loco::createWindows(data, records);
     int code = 0;
     {
         loco::soak::RandomUser user(options.seed, loco::soak::TypedTexts(loco::windows()));

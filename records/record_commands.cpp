@@ -1,0 +1,20 @@
+#include "records/record_commands.h"
+
+#include "records/filing.h"
+#include "toolkit/form_window.h"
+
+namespace loco::records {
+
+QList<ReportCommands::Command> recordCommands(RecordsStore& store, RecordKind kind, std::function<void()> showHistory)
+{
+    return {
+        {QStringLiteral("Catat ke riwayat…"), QKeySequence(Qt::CTRL | Qt::Key_R),
+            [&store, kind](FormWindow* window, const ReportCommands::Describe& describe) {
+                fileWithJobCard(window, store, {recordOf(describe(), kind, window->objectName())});
+            }},
+        {QStringLiteral("Riwayat perbaikan…"), QKeySequence(Qt::CTRL | Qt::Key_H),
+            [showHistory = std::move(showHistory)](FormWindow*, const ReportCommands::Describe&) { showHistory(); }},
+    };
+}
+
+} // namespace loco::records
