@@ -173,4 +173,10 @@ std::vector<TaskId> DueTree::tickedTasks() const
     return ticked;
 }
 
+void DueTree::clearTicks()
+{
+    for (QTreeWidgetItemIterator it(tree_, QTreeWidgetItemIterator::Checked); *it; ++it)
+        (*it)->setCheckState(TaskColumn, Qt::Unchecked);
+}
+
 } // namespace loco

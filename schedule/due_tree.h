@@ -37,6 +37,7 @@ public:
     int currentEntry() const;
     // The ticked tasks, in the order of the tree.
     std::vector<TaskId> tickedTasks() const;
+    void clearTicks();
 
 private:
     QTreeWidgetItem* heading(const QString& text);

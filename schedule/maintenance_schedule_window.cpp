@@ -1,6 +1,7 @@
 #include "schedule/maintenance_schedule_window.h"
 
 #include "records/core/locomotive_number.h"
+#include "records/filing.h"
 #include "schedule/core/due_text.h"
 #include "schedule/core/unit_schedule.h"
 #include "schedule/due_tree.h"
@@ -57,6 +58,25 @@ std::optional<double> figureOf(const QLineEdit* edit, const char* name, std::str
     return std::nullopt;
 }
 
+// "Perawatan menurut jadwal pada 1.030 jam, 50.000 km: 2. Air pendingin dan
+// Filter, baris 3; ...", within what a job card holds.
+std::string workDoneText(
+    const std::vector<loco::DueTask>& rows, const loco::Reading& now, const loco::MaintenanceTable& table)
+{
+    std::string text = "Perawatan menurut jadwal pada " + loco::figureText(now.hours) + " jam, "
+        + loco::figureText(now.km) + " km: ";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const loco::TaskId& task = rows[i].task;
+        std::string item = std::to_string(task.entry) + ". " + table.at(task.entry).title + ", baris "
+            + std::to_string(task.line) + (i + 1 < rows.size() ? "; " : ".");
+        const std::string rest = "dan " + std::to_string(rows.size() - i) + " tugas lain.";
+        if (loco::records::characterCount(text + item + rest) > loco::records::kMaxNotesLength)
+            return text + rest;
+        text += item;
+    }
+    return text;
+}
+
 bool readable(RecordsStore& store)
 {
     const RecordsStore::State state = store.state();
@@ -100,6 +120,7 @@ MaintenanceScheduleWindow::MaintenanceScheduleWindow(
         ui->applyDepotInterval, &QPushButton::clicked, this, &MaintenanceScheduleWindow::applyDepotIntervalClick);
     connectHandler(ui->printWorkOrder, &QPushButton::clicked, this, &MaintenanceScheduleWindow::printWorkOrderClick);
     connectHandler(ui->saveWorkOrder, &QPushButton::clicked, this, &MaintenanceScheduleWindow::saveWorkOrderClick);
+    connectHandler(ui->markDone, &QPushButton::clicked, this, &MaintenanceScheduleWindow::markDoneClick);
     connectHandler(ui->closeButton, &QPushButton::clicked, this, &MaintenanceScheduleWindow::closeButtonClick);
     reports_ = new loco::ReportCommands(this, [this] { return workOrder(); });
 }
@@ -378,6 +399,36 @@ void MaintenanceScheduleWindow::printWorkOrderClick()
 void MaintenanceScheduleWindow::saveWorkOrderClick()
 {
     reports_->saveAsPdf();
+}
+
+// One record per ticked task, filed together with one job card and today's
+// readings; the list then counts them as done.
+void MaintenanceScheduleWindow::markDoneClick()
+{
+    if (!list_)
+        throw Error("Belum ada jadwal: ketik nomor lokomotif dan pembacaan meter hari ini.");
+    const std::vector<loco::DueTask> rows = tickedRows();
+    if (rows.empty())
+        throw Error("Centang dahulu tugas yang sudah dikerjakan (kotak di awal barisnya).");
+    std::string problem;
+    const auto typed = typedReading(problem);
+    if (!problem.empty())
+        throw Error(problem);
+    std::vector<loco::records::Record> drafts;
+    for (const loco::DueTask& row : rows) {
+        drafts.push_back(loco::records::recordOf(
+            loco::doneTaskReport(unit_, now_, row, table_), loco::records::RecordKind::Maintenance, objectName()));
+        drafts.back().tasksDone = {loco::doneTask(table_, row.task)};
+    }
+    loco::records::JobCard prefill;
+    prefill.locomotive = unit_;
+    prefill.workDone = workDoneText(rows, now_, table_);
+    const auto filed = loco::records::fileWithJobCard(
+        this, store_, drafts, prefill, typed ? loco::readingsToStore(*typed) : std::vector<loco::MeterReading>{});
+    if (filed.empty())
+        return;
+    tree_->clearTicks();
+    loadUnit();
 }
 
 void MaintenanceScheduleWindow::closeButtonClick()

@@ -41,6 +41,7 @@ public:
     void applyDepotIntervalClick();
     void printWorkOrderClick();
     void saveWorkOrderClick();
+    void markDoneClick();
     void closeButtonClick();
 
 protected:

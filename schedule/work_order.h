@@ -16,4 +16,9 @@ class MaintenanceTable;
 Report workOrderReport(const std::string& locomotive, const Reading& now, const std::vector<DueTask>& tasks,
     const MaintenanceTable& table);
 
+// What the record of one task done holds: the unit's meters at the work and
+// the task with its procedure line, as it stood in the schedule.
+Report doneTaskReport(
+    const std::string& locomotive, const Reading& now, const DueTask& task, const MaintenanceTable& table);
+
 } // namespace loco

@@ -127,6 +127,20 @@ UnitTasks currentTasks(const MaintenanceTable& table, std::span<const MeterReadi
     return unit;
 }
 
+records::DoneTask doneTask(const MaintenanceTable& table, TaskId task)
+{
+    return {task.entry, task.line, table.at(task.entry).lines.at(task.line - 1)};
+}
+
+std::vector<records::DoneTask> procedureDone(const MaintenanceTable& table, int entry)
+{
+    std::vector<records::DoneTask> done;
+    if (const MaintenanceEntry* procedure = entryOf(table, entry))
+        for (const MaintenanceTask& task : procedure->tasks)
+            done.push_back(doneTask(table, task.id));
+    return done;
+}
+
 Interval parseDepotInterval(std::string_view typed)
 {
     std::string text = lowerCase(typed);

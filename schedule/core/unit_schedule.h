@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/core/record.h"
 #include "schedule/core/due_list.h"
 #include "tutorials/core/maintenance_table.h"
 
@@ -48,6 +49,14 @@ std::optional<TaskId> taskNow(const MaintenanceTable& table, TaskId stored, std:
 /// never later. `readings` are the unit's, oldest first.
 UnitTasks currentTasks(const MaintenanceTable& table, std::span<const MeterReading> readings,
     std::span<const StoredCompletion> completions, std::span<const StoredSetting> settings);
+
+/// A task as a record keeps it done, with its line's text; the meters are
+/// those the work is filed with.
+records::DoneTask doneTask(const MaintenanceTable& table, TaskId task);
+
+/// What filing maintenance procedure `entry` (1..30; 0: none shown) stands
+/// for: each of its tasks done.
+std::vector<records::DoneTask> procedureDone(const MaintenanceTable& table, int entry);
 
 /// A depot interval as typed: figures "<n> jam", "<n> km", "<n> miles",
 /// "<n> hari", "<n> bulan", "<n> tahun" (numbers with or without dots between

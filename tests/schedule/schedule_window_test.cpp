@@ -1,17 +1,23 @@
+#include "records/job_card.h"
 #include "schedule/core/due_text.h"
 #include "schedule/maintenance_schedule_window.h"
+#include "shell/window_refs.h"
 #include "tests/records/store_support.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/saved_report.h"
 #include "tests/support/shipped_data.h"
 #include "tests/support/windows_fixture.h"
+#include "tutorials/UMENU_PM.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -35,6 +41,33 @@ std::string dateIso(const Date& date)
     std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()), unsigned(date.day()));
     return text;
 }
+
+// Answers the job card as a user would, with the card it was offered and
+// the unit's number; the user's remembered card goes to a folder of its own.
+class JobCardAnswers {
+public:
+    JobCardAnswers()
+    {
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        previous_ = records::setJobCardAsker([this](QWidget*, const records::JobCardRequest& request) {
+            requests.push_back(request);
+            records::JobCardAnswer answer{request.card};
+            answer.card.locomotive = "CC 201 89 08";
+            answer.card.technician = "Budi";
+            return std::optional(answer);
+        });
+    }
+    ~JobCardAnswers()
+    {
+        records::setJobCardAsker(previous_);
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    std::vector<records::JobCardRequest> requests;
+
+private:
+    QTemporaryDir config_;
+    records::JobCardAsker previous_;
+};
 
 class ScheduleWindowTest : public testing::Test {
 protected:
@@ -179,6 +212,66 @@ TEST_F(ScheduleWindowTest, KeepsTheDepotsChoicesAndPrintsTheTickedTasks)
             "Jatuh tempo: 1.020 jam (lewat 10 jam).", "Baris prosedur: Jika sistem pendingin dilengkapi saringan",
             "\u2610 12. Generator Pengisian Baterai, baris 3", "Interval: 2.000 jam", "Status: belum pernah tercatat.",
             "Catatan", "Tanda tangan", "Teknisi:", "Pemeriksa:"});
+}
+
+// The ticked tasks filed as done, one record each with one job card and
+// today's readings; the list then counts them from today.
+TEST_F(ScheduleWindowTest, MarksTheTickedTasksDone)
+{
+    chooseUnit();
+    typeKeys(QStringLiteral("1600"));
+    pick(row(QStringLiteral("2. Air pendingin dan Filter, baris 3")));
+    pressKey(Qt::Key_Space);
+    pick(row(QStringLiteral("12. Generator Pengisian Baterai, baris 3")));
+    pressKey(Qt::Key_Space);
+    JobCardAnswers card;
+    clickOnScreen(control<QPushButton>(&window_, "markDone"));
+    ASSERT_EQ(card.requests.size(), 1u);
+    EXPECT_EQ(card.requests[0].card.locomotive, "CC 201 89 08");
+    EXPECT_EQ(card.requests[0].card.workDone,
+        "Perawatan menurut jadwal pada 1.600 jam, 50.000 km: 2. Air pendingin dan Filter, baris 3; 12. Generator "
+        "Pengisian Baterai, baris 3.");
+    const QString done = QString::fromStdString(dateText(daysAgo(0))) + ", 1.600 jam, 50.000 km";
+    EXPECT_EQ(row(QStringLiteral("2. Air pendingin dan Filter, baris 3"))->text(2), done);
+    EXPECT_EQ(row(QStringLiteral("12. Generator Pengisian Baterai, baris 3"))->text(4), "baik");
+    EXPECT_EQ(row(QStringLiteral("2. Air pendingin dan Filter, baris 3"))->checkState(0), Qt::Unchecked);
+    const records::RecordPage filed = store_.page({.kind = records::RecordKind::Maintenance});
+    ASSERT_EQ(filed.records.size(), 3u);
+    EXPECT_EQ(filed.records[0].subject, "12. Generator Pengisian Baterai, baris 3");
+    EXPECT_EQ(filed.records[0].card.technician, "Budi");
+    EXPECT_EQ(store_.schedule("CC 201 89 08").readings.back().reading.hours, 1600);
+}
+
+class ScheduleFromTheProgramTest : public WindowsTest {
+protected:
+    records::RecordsConfig recordsConfig() const override { return place_.config(); }
+    StorePlace place_{records::Engine::Sqlite};
+};
+
+// A procedure filed from the tutorial with "Catat ke riwayat…" counts as
+// all its tasks done; Ctrl+J there opens the schedule.
+TEST_F(ScheduleFromTheProgramTest, ProcedureFiledFromTheTutorialCountsAsDone)
+{
+    records->addReadings("CC 201 89 08", {{{daysAgo(10), 900, 40000}}});
+    PM->showModeless();
+    QVERIFY(QTest::qWaitForWindowActive(PM));
+    QRadioButton* coolant = control<QRadioButton>(PM, "RadioButton2");
+    QTest::mouseClick(coolant, Qt::LeftButton, {}, QPoint(6, coolant->height() / 2));
+    clickOnScreen(control<QPushButton>(PM, "BitBtn1"));
+    JobCardAnswers card;
+    pressKey(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(card.requests.size(), 1u);
+    pressKey(Qt::Key_J, Qt::ControlModifier);
+    auto* schedule = qobject_cast<MaintenanceScheduleWindow*>(QApplication::activeWindow());
+    ASSERT_NE(schedule, nullptr);
+    typeKeys(QStringLiteral("CC 201 89 08"));
+    pressKey(Qt::Key_Tab);
+    const QString done = QString::fromStdString(dateText(daysAgo(0))) + ", 900 jam, 40.000 km";
+    const auto rows = control<QTreeWidget>(schedule, "tasks")
+                          ->findItems(QStringLiteral("2. Air pendingin"), Qt::MatchStartsWith | Qt::MatchRecursive);
+    ASSERT_EQ(rows.size(), 4);
+    for (const QTreeWidgetItem* task : rows)
+        EXPECT_EQ(task->text(2), done) << task->text(0).toStdString();
 }
 
 } // namespace
