@@ -668,18 +668,28 @@ StoredSchedule RecordsStore::schedule(std::string_view locomotive)
     const QString number = qt(locomotive);
     try {
         unit.readings = readingsOf(db_, number);
-        // The latest of each task as its line then read: an older text may
-        // belong to another line now.
+        // The latest of each task as its line then read (an older text may
+        // belong to another line now): the last day from the index alone,
+        // then that day's rows, of which the last filed counts. A window
+        // function over all the unit's rows took six times as long.
         QSqlQuery done = sql::run(db_,
-            QStringLiteral("SELECT entry, line, line_text, done_on, hours, km FROM ("
-                           "SELECT entry, line, line_text, done_on, hours, km, ROW_NUMBER() OVER ("
-                           "PARTITION BY entry, line, line_text ORDER BY done_on DESC, record_id DESC) AS newest"
-                           " FROM task_completions WHERE locomotive = ?) c WHERE newest = 1 ORDER BY entry, line"),
-            {number});
-        while (done.next())
-            unit.completions.push_back(
-                {{done.value(0).toInt(), std::size_t(done.value(1).toLongLong())}, textAt(done, 2),
-                    dateOfDay(done.value(3).toInt()), optionalDouble(done.value(4)), optionalDouble(done.value(5))});
+            QStringLiteral("SELECT c.entry, c.line, c.line_text, c.done_on, c.hours, c.km FROM ("
+                           "SELECT entry, line, line_text, MAX(done_on) AS last FROM task_completions"
+                           " WHERE locomotive = ? GROUP BY entry, line, line_text) k"
+                           " JOIN task_completions c ON c.locomotive = ? AND c.entry = k.entry AND c.line = k.line"
+                           " AND c.line_text = k.line_text AND c.done_on = k.last"
+                           " ORDER BY c.entry, c.line, c.line_text, c.record_id"),
+            {number, number});
+        while (done.next()) {
+            StoredCompletion completion{{done.value(0).toInt(), std::size_t(done.value(1).toLongLong())},
+                textAt(done, 2), dateOfDay(done.value(3).toInt()), optionalDouble(done.value(4)),
+                optionalDouble(done.value(5))};
+            if (!unit.completions.empty() && unit.completions.back().task == completion.task
+                && unit.completions.back().lineText == completion.lineText)
+                unit.completions.back() = std::move(completion);
+            else
+                unit.completions.push_back(std::move(completion));
+        }
         QSqlQuery settings = sql::run(db_,
             QStringLiteral("SELECT entry, line, line_text, not_applicable, depot_hours, depot_km, depot_miles,"
                            " depot_calendar, depot_calendar_unit FROM task_settings WHERE locomotive = ?"

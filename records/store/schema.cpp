@@ -122,8 +122,9 @@ const std::vector<Migration>& recordsMigrations()
                     " hours DOUBLE PRECISION,"
                     " km DOUBLE PRECISION,"
                     " PRIMARY KEY (record_id, entry, line))"},
+                // Covers the search for each task's latest completion of a unit.
                 {"CREATE INDEX task_completions_by_unit"
-                 " ON task_completions (locomotive, entry, line, done_on, record_id)"},
+                 " ON task_completions (locomotive, entry, line, line_text, done_on, record_id)"},
                 {"CREATE TABLE task_settings ("
                  " locomotive TEXT NOT NULL,"
                  " entry INTEGER NOT NULL,"

@@ -306,12 +306,13 @@ TEST_F(Store, KeepsTheLatestCompletionOfEachTaskAndTheDepotsSettings)
     };
     filed(0, {2, 3}, {{{day(0), 100, 1000}}});
     filed(9, {2}, {{{day(9), 200, 2000}}});
+    filed(9, {2}, {{{day(9), 210, 2100}}}); // filed later the same day: counts
     filed(4, {3}, {}); // from the tutorial, no meters read
     filed(20, {2}, {{{day(20), 50, 500}}}, "CC 201 2");
     std::vector<std::tuple<std::size_t, Date, std::optional<double>, std::optional<double>>> done;
     for (const StoredCompletion& c : store_.schedule("CC 201 1").completions)
         done.emplace_back(c.task.line, c.date, c.hours, c.km);
-    EXPECT_EQ(done, (decltype(done){{2, day(9), 200.0, 2000.0}, {3, day(4), std::nullopt, std::nullopt}}));
+    EXPECT_EQ(done, (decltype(done){{2, day(9), 210.0, 2100.0}, {3, day(4), std::nullopt, std::nullopt}}));
 
     const Interval depot{750, std::nullopt, std::nullopt, CalendarInterval{3, CalendarInterval::Unit::Month}};
     store_.setTaskSetting("CC 201 1", {{{2, 3}, false, depot}, "baris 3"});
