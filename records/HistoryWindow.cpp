@@ -43,7 +43,11 @@ std::optional<std::int64_t> dayStart(const QLineEdit* field, int daysLater, QStr
     return date.addDays(daysLater).startOfDay().toMSecsSinceEpoch();
 }
 
-constexpr int kColumnWidths[] = {110, 110, 90, 190, 260, 120, 120};
+// Widths of the list's columns; one unit's history leaves out the number and
+// reads which record a repeat repeats right after the date, in two lines.
+constexpr int kListWidths[] = {105, 100, 85, 180, 240, 110};
+constexpr int kUnitWidths[] = {105, 0, 80, 140, 175, 95};
+constexpr int kRepeatWidth = 190;
 
 } // namespace
 
@@ -243,8 +247,17 @@ void HistoryWindow::showModel(QAbstractItemModel* model)
     QItemSelectionModel* old = ui->RecordTable->selectionModel();
     ui->RecordTable->setModel(model);
     delete old;
-    for (int column = 0; column < RecordListModel::ColumnCount; ++column)
-        ui->RecordTable->setColumnWidth(column, kColumnWidths[column]);
+    const bool unit = model == unit_;
+    for (int column = 0; column < RecordListModel::Status; ++column)
+        ui->RecordTable->setColumnWidth(column, unit ? kUnitWidths[column] : kListWidths[column]);
+    ui->RecordTable->setColumnHidden(RecordListModel::Locomotive, unit);
+    ui->RecordTable->setWordWrap(unit);
+    const int line = ui->RecordTable->fontMetrics().height();
+    ui->RecordTable->verticalHeader()->setDefaultSectionSize((unit ? 2 * line : line) + 8);
+    if (unit) {
+        ui->RecordTable->setColumnWidth(UnitHistoryModel::Repeat, kRepeatWidth);
+        ui->RecordTable->horizontalHeader()->moveSection(UnitHistoryModel::Repeat, 1);
+    }
     connect(ui->RecordTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this] { loco::runGuarded([this] { showDetail(); }); });
 }

@@ -94,7 +94,11 @@ JobCardDialog::JobCardDialog(const JobCardRequest& request, QWidget* parent)
     ui->LocomotiveEdit->selectAll();
 }
 
-JobCardDialog::~JobCardDialog() = default;
+JobCardDialog::~JobCardDialog()
+{
+    // The field loses the focus as the dialog goes, after ui.
+    disconnect(ui->LocomotiveEdit, nullptr, this, nullptr);
+}
 
 void JobCardDialog::SaveButtonClick()
 {

@@ -96,8 +96,10 @@ QString recordText(const Record& record, const QString& repeatNote)
         QStringLiteral("Kesimpulan atau hasil: ") + qt(record.conclusion)};
     if (!repeatNote.isEmpty())
         lines << repeatNote;
-    lines << QStringLiteral("Sumber: ") + qt(record.source) << QStringLiteral("Dipo/balai yasa: ") + qt(card.depot)
-          << QStringLiteral("Teknisi: ") + qt(card.technician) << QStringLiteral("Pemeriksa: ") + qt(card.checker)
+    if (!record.source.empty())
+        lines << QStringLiteral("Sumber: ") + qt(record.source);
+    lines << QStringLiteral("Dipo/balai yasa: ") + qt(card.depot) << QStringLiteral("Teknisi: ") + qt(card.technician)
+          << QStringLiteral("Pemeriksa: ") + qt(card.checker)
           << QStringLiteral("Status: ") + qt(statusLabel(card.status)) << QStringLiteral("UUID: ") + qt(record.uuid);
     if (!card.workDone.empty())
         lines << QString() << QStringLiteral("Tindakan yang dilakukan:") << qt(card.workDone);

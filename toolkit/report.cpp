@@ -246,7 +246,7 @@ void keepTwoLinesOnEachPage(QTextDocument& doc)
 {
     const qreal height = doc.pageSize().height();
     for (QTextBlock first = doc.begin(); first.isValid();) {
-        // Rows of a table are kept whole by the layout itself.
+        // Tables are looked after by keepTablesWhole.
         if (doc.frameAt(first.position()) != doc.rootFrame()) {
             first = first.next();
             continue;
@@ -289,6 +289,21 @@ void keepTwoLinesOnEachPage(QTextDocument& doc)
         // A text that moved is looked at again: a later break may have moved with it.
         if (!moved)
             first = block;
+    }
+}
+
+// Qt breaks a table between the lines of a cell. A table that fits on a
+// page (the rows of values, the lines to sign) starts the next one instead.
+void keepTablesWhole(QTextDocument& doc)
+{
+    const qreal height = doc.pageSize().height();
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        const QRectF box = doc.documentLayout()->frameBoundingRect(frame);
+        if (box.height() >= height || int(box.top() / height) == int((box.bottom() - 1) / height))
+            continue;
+        QTextFrameFormat format = frame->frameFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        frame->setFrameFormat(format);
     }
 }
 
@@ -352,6 +367,7 @@ void paintReport(const Report& report, QPagedPaintDevice& device, const QPageRan
     doc.setPageSize(QSizeF(page.width(), page.height() - footer));
     build(doc, report, units);
     keepTwoLinesOnEachPage(doc);
+    keepTablesWhole(doc);
     splitBlocksAtPageBreaks(doc);
 
     QPainter painter;

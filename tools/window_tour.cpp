@@ -7,6 +7,9 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "records/HistoryWindow.h"
+#include "records/JobCardDialog.h"
+#include "records/job_card.h"
 #include "records/store/records_store.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Umenu1.h"
@@ -31,6 +34,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <optional>
@@ -59,6 +63,17 @@ bool save(QWidget* window, const QString& folder, const QString& name)
     return true;
 }
 
+// Runs the window's command bound to the keys, as pressing them does.
+void pressKeys(QWidget* window, const QKeySequence& keys)
+{
+    for (QAction* action : window->actions())
+        if (action->shortcut() == keys)
+            action->trigger();
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->shortcut() == keys && button->isVisible())
+            button->click();
+}
+
 // Saves the window's report through its Ctrl+S command, then pictures its
 // first page.
 bool saveReport(FormWindow* window, const QString& folder, const QString& name)
@@ -66,9 +81,7 @@ bool saveReport(FormWindow* window, const QString& folder, const QString& name)
     const QString pdf = QDir(folder).filePath(name + QStringLiteral(".pdf"));
     const loco::SaveFileNameAsker previous
         = loco::setSaveFileNameAsker([&pdf](QWidget*, const QString&) { return pdf; });
-    for (QAction* action : window->actions())
-        if (action->shortcut() == QKeySequence::Save)
-            action->trigger();
+    pressKeys(window, QKeySequence::Save);
     loco::setSaveFileNameAsker(previous);
     const QString png = QDir(folder).filePath(name);
     if (QProcess::execute(QStringLiteral("pdftoppm"),
@@ -128,7 +141,16 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << error.what() << '\n';
         return 1;
     }
-    loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
+    // Records of the tour's own work, filed as a user files them, in a store
+    // that goes with the tour.
+    QTemporaryDir recordsFolder;
+    loco::records::RecordsStore records(loco::records::RecordsConfig{
+        .database = recordsFolder.filePath(QStringLiteral("records.sqlite")).toStdString(), .defaultDatabase = false});
+    loco::records::JobCard card{"CC 201 89 08", "Dipo Sidotopo", "Budi Santoso", "Sari Wulandari",
+        "Saringan bahan bakar diganti, sistem dibuang udaranya.", "", loco::records::WorkStatus::Done};
+    loco::records::setJobCardAsker([&card](QWidget*, const loco::records::JobCardRequest&) {
+        return std::optional(loco::records::JobCardAnswer{card});
+    });
     loco::createWindows(*data, records);
 
     for (FormWindow* window : loco::windows())
@@ -156,10 +178,15 @@ int main(int argc, char* argv[])
     press(diagno, "BITBTN1");
     ok = save(diagno, folder, QStringLiteral("diagno_concluded")) && ok;
     ok = saveReport(diagno, folder, QStringLiteral("report_diagno")) && ok;
+    pressKeys(diagno, QKeySequence(Qt::CTRL | Qt::Key_R));
 
     press(PM, "RadioButton1");
     press(PM, "BitBtn1");
     ok = save(PM, folder, QStringLiteral("PM_procedure")) && ok;
+    card.locomotive = "CC 203 95 01";
+    card.workDone = "Oli diganti, saringan oli diganti.";
+    card.status = loco::records::WorkStatus::FollowUp;
+    pressKeys(PM, QKeySequence(Qt::CTRL | Qt::Key_R));
 
     press(TUNEUP, "BitBtn1");
     press(TUNEUP, "RadioGroup1_item0");
@@ -176,6 +203,10 @@ int main(int argc, char* argv[])
     press(DM, "Button1");
     ok = save(DM, folder, QStringLiteral("DM_computed")) && ok;
     ok = saveReport(DM, folder, QStringLiteral("report_DM")) && ok;
+    card.locomotive = "CC 201 89 08";
+    card.workDone.clear();
+    card.status = loco::records::WorkStatus::Done;
+    pressKeys(DM, QKeySequence(Qt::CTRL | Qt::Key_R));
     // Bore and stroke in millimetres: results wider than their fields.
     for (const auto& [name, text] : {std::pair("edit11", "228,6"), std::pair("edit12", "266,7")})
         if (auto* entry = DM->findChild<QLineEdit*>(QString::fromLatin1(name)))
@@ -189,6 +220,30 @@ int main(int argc, char* argv[])
     if (auto* minimum = umurrem->findChild<QLineEdit*>(QStringLiteral("Edit5")))
         minimum->setText(QStringLiteral("60"));
     ok = save(DIALOG1, folder, QStringLiteral("DIALOG1_notice")) && ok;
+
+    // The same fault on the same unit 12 and 120 days before the diagnosis filed above.
+    if (const auto diagnosis = records.record(1)) {
+        for (const int daysBefore : {120, 12}) {
+            loco::records::Record earlier = *diagnosis;
+            earlier.uuid.clear();
+            earlier.filedAtMs -= std::int64_t(daysBefore) * 24 * 60 * 60 * 1000;
+            records.file(earlier);
+        }
+    }
+    press(menu1, "RecordsButton");
+    for (FormWindow* window : loco::windows()) {
+        if (auto* history = qobject_cast<HistoryWindow*>(window)) {
+            ok = save(history, folder, QStringLiteral("riwayat")) && ok;
+            ok = saveReport(history, folder, QStringLiteral("report_kartu_kerja")) && ok;
+            press(history, "UnitButton");
+            ok = save(history, folder, QStringLiteral("riwayat_per_lokomotif")) && ok;
+        }
+    }
+    JobCardDialog jobCard(
+        {QStringLiteral("Diagnosa – Sistem bahan bakar"), {"cc 201/89", "Dipo Sidotopo", "Budi Santoso"}, {}});
+    press(&jobCard, "SaveButton");
+    ok = save(&jobCard, folder, QStringLiteral("kartu_kerja")) && ok;
+    loco::records::setJobCardAsker({});
 
     loco::destroyWindows();
     return ok ? 0 : 1;

@@ -33,13 +33,15 @@ inline constexpr std::size_t kMaxNameLength = 100; // depot, technician, checker
 inline constexpr std::size_t kMaxNotesLength = 2000; // work done, notes
 
 // The fields of the "Kartu kerja" dialog.
+// Every member has an initializer, so that a card can name only what it
+// sets: JobCard{.locomotive = "CC 201 89 08"}.
 struct JobCard {
-    std::string locomotive; // normalised, see locomotive_number.h
-    std::string depot; // dipo / balai yasa
-    std::string technician;
-    std::string checker; // pemeriksa, optional
-    std::string workDone; // tindakan yang dilakukan
-    std::string notes; // catatan
+    std::string locomotive = {}; // normalised, see locomotive_number.h
+    std::string depot = {}; // dipo / balai yasa
+    std::string technician = {};
+    std::string checker = {}; // pemeriksa, optional
+    std::string workDone = {}; // tindakan yang dilakukan
+    std::string notes = {}; // catatan
     WorkStatus status = WorkStatus::Done;
 };
 
