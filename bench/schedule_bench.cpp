@@ -168,8 +168,11 @@ void fileFleet(loco::records::RecordsStore& store, const loco::MaintenanceTable&
             batch.clear();
         }
     }
-    std::printf("%s: %d readings and %d records filed in %.1f s\n", store.location().c_str(), kUnits * (kWeeks + 1),
-        kRecords, timer.elapsed() / 1000.0);
+    std::size_t readings = 0;
+    for (const auto& unit : fleet.readings)
+        readings += unit.size();
+    std::printf("%s: %zu readings and %d records filed in %.1f s\n", store.location().c_str(), readings, kRecords,
+        timer.elapsed() / 1000.0);
 }
 
 // As the window does on choosing a unit.

@@ -140,6 +140,9 @@ QTreeWidgetItem* DueTree::taskRow(QTreeWidgetItem* parent, const DueTask& row, c
         LastDoneColumn, textChanged ? QStringLiteral("teks baris berubah sejak dicatat") : qt(lastDoneText(row)));
     item->setText(DueColumn, qt(dueText(row, now)));
     item->setText(StatusColumn, qt(std::string(statusText(row.status))));
+    // A narrow column elides its text: the whole of it shows under the mouse.
+    for (const int column : {IntervalColumn, LastDoneColumn, DueColumn})
+        item->setToolTip(column, item->text(column));
     item->setBackground(StatusColumn, statusFace(row.status));
     item->setForeground(StatusColumn, QColor(Qt::black));
     return item;

@@ -269,7 +269,7 @@ TEST_F(Store, KeepsReadingsPerUnitAndRefusesAMeterRunningBackwards)
     EXPECT_EQ(failureOf([&] {
         store_.addReadings("CC 201 1", {{{day(3), 900, 50100}}});
     }),
-        "Pembacaan tidak tersimpan: Jam mesin 900 lebih kecil dari pembacaan sebelumnya, 1000,5 (2025-01-01): meter "
+        "Pembacaan tidak tersimpan: Jam mesin 900 lebih kecil dari pembacaan sebelumnya, 1000,5 (01-01-2025): meter "
         "tidak berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
     // The old meter's last figure, then the new one's first, marked replaced.
     store_.addReadings("CC 201 1",
@@ -280,7 +280,7 @@ TEST_F(Store, KeepsReadingsPerUnitAndRefusesAMeterRunningBackwards)
     EXPECT_EQ(failureOf([&] {
         store_.file({draft}, {{{day(6), 2, 51500}}});
     }),
-        "Catatan tidak tersimpan: Jam mesin 2 lebih kecil dari pembacaan sebelumnya, 3 (2025-01-06): meter tidak "
+        "Catatan tidak tersimpan: Jam mesin 2 lebih kecil dari pembacaan sebelumnya, 3 (06-01-2025): meter tidak "
         "berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
     EXPECT_TRUE(store_.page({}).records.empty()) << "a refused reading filed its record";
     EXPECT_EQ(readingRows(store_.schedule("CC 201 1").readings),

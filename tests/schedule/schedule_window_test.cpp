@@ -35,13 +35,6 @@ Date daysAgo(int n)
         / std::chrono::day(unsigned(date.day()));
 }
 
-std::string dateIso(const Date& date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()), unsigned(date.day()));
-    return text;
-}
-
 // Answers the job card as a user would, with the card it was offered and
 // the unit's number; the user's remembered card goes to a folder of its own.
 class JobCardAnswers {
@@ -140,7 +133,7 @@ TEST_F(ScheduleWindowTest, FollowsTheReadingsAsTheyAreTyped)
     pressKey(Qt::Key_A, Qt::ControlModifier);
     typeKeys(QStringLiteral("12"));
     const QString refused = QStringLiteral("Jam mesin 12 lebih kecil dari pembacaan sebelumnya, 1000 (")
-        + QString::fromStdString(dateIso(daysAgo(30)))
+        + QString::fromStdString(dateText(daysAgo(30)))
         + QStringLiteral("): meter tidak berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
     EXPECT_EQ(control<QLabel>(&window_, "readingsNote")->text(), refused);
     EXPECT_EQ(control<QLineEdit>(&window_, "hours")->accessibleDescription(), refused);
