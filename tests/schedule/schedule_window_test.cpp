@@ -1,3 +1,4 @@
+#include "records/HistoryWindow.h"
 #include "records/job_card.h"
 #include "schedule/core/due_text.h"
 #include "schedule/maintenance_schedule_window.h"
@@ -265,6 +266,15 @@ TEST_F(ScheduleFromTheProgramTest, ProcedureFiledFromTheTutorialCountsAsDone)
     ASSERT_EQ(rows.size(), 4);
     for (const QTreeWidgetItem* task : rows)
         EXPECT_EQ(task->text(2), done) << task->text(0).toStdString();
+
+    // From the repair history too.
+    schedule->hide();
+    PM->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(PM));
+    pressKey(Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(qobject_cast<HistoryWindow*>(QApplication::activeWindow()));
+    pressKey(Qt::Key_J, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(schedule));
 }
 
 } // namespace
