@@ -1,5 +1,6 @@
 #include "diagnosis/core/knowledge_cases.h"
 
+#include "diagnosis/core/tab_separated.h"
 #include "toolkit/core/error.h"
 
 #include <charconv>
@@ -45,37 +46,17 @@ std::string shown(std::string text)
     return text;
 }
 
-std::vector<std::string_view> splitFields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t begin = 0;;) {
-        const std::size_t tab = line.find('\t', begin);
-        fields.push_back(line.substr(begin, tab - begin));
-        if (tab == std::string_view::npos)
-            return fields;
-        begin = tab + 1;
-    }
-}
-
 class CasesReader {
 public:
     explicit CasesReader(std::string_view name) : name_(name) { }
 
     std::vector<SystemCases> run(std::string_view text)
     {
-        std::size_t begin = 0;
-        while (begin < text.size()) {
-            std::size_t end = text.find('\n', begin);
-            if (end == std::string_view::npos)
-                end = text.size();
-            std::string_view line = text.substr(begin, end - begin);
-            if (line.ends_with('\r'))
-                line.remove_suffix(1);
+        forEachLine(text, [this](std::string_view line) {
             ++line_;
             if (!line.empty() && !line.starts_with('#'))
                 record(splitFields(line));
-            begin = end + 1;
-        }
+        });
         return std::move(systems_);
     }
 

@@ -1,5 +1,6 @@
 #include "diagnosis/core/knowledge_parser.h"
 
+#include "diagnosis/core/tab_separated.h"
 #include "diagnosis/core/text_hints.h"
 #include "toolkit/core/error.h"
 #include "toolkit/core/utf8.h"
@@ -21,19 +22,6 @@ constexpr std::array<std::string_view, 6> kRecordNames{"start", "heading", "clos
 bool isRecordName(std::string_view name)
 {
     return std::find(kRecordNames.begin(), kRecordNames.end(), name) != kRecordNames.end();
-}
-
-std::vector<std::string_view> splitFields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    std::size_t begin = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', begin);
-        fields.push_back(line.substr(begin, tab - begin));
-        if (tab == std::string_view::npos)
-            return fields;
-        begin = tab + 1;
-    }
 }
 
 bool isBlankLine(std::string_view line)
@@ -67,20 +55,11 @@ public:
     // Every malformed line is reported; the base is only linked when there is none.
     std::variant<KnowledgeBase, std::vector<ParseError>> run(std::string_view text)
     {
-        std::size_t begin = 0;
-        while (begin < text.size()) {
-            std::size_t end = text.find('\n', begin);
-            if (end == std::string_view::npos)
-                end = text.size();
-            std::string_view line = text.substr(begin, end - begin);
-            // Tolerate files checked out with Windows line ends.
-            if (line.ends_with('\r'))
-                line.remove_suffix(1);
+        forEachLine(text, [this](std::string_view line) {
             ++lineNumber_;
             if (!isBlankLine(line) && !line.starts_with('#'))
                 readLine(splitFields(line));
-            begin = end + 1;
-        }
+        });
         // Said at line 1, after what else is wrong there.
         if (!hasStart_) {
             errors_.push_back(ParseError{1, "there is no \"start\" line"});

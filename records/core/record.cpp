@@ -10,26 +10,20 @@
 namespace loco::records {
 namespace {
 
-struct KindName {
-    RecordKind value;
+// A value's key in the store and its label on screen.
+template <typename Value> struct Named {
+    Value value;
     std::string_view key;
     std::string_view label;
 };
 // In the order of the enumeration, which indexes them.
-constexpr std::array<KindName, 4> kKinds{{
+constexpr std::array<Named<RecordKind>, 4> kKinds{{
     {RecordKind::Diagnosis, "diagnosis", "Diagnosa"},
     {RecordKind::Maintenance, "maintenance", "Perawatan"},
     {RecordKind::TuneUp, "tuneup", "Tune-up"},
     {RecordKind::Calculation, "calculation", "Perhitungan"},
 }};
-
-struct StatusName {
-    WorkStatus value;
-    std::string_view key;
-    std::string_view label;
-};
-// Likewise.
-constexpr std::array<StatusName, 2> kStatuses{{
+constexpr std::array<Named<WorkStatus>, 2> kStatuses{{
     {WorkStatus::Done, "selesai", "selesai"},
     {WorkStatus::FollowUp, "tindak_lanjut", "perlu tindak lanjut"},
 }};
@@ -42,6 +36,15 @@ template <typename Table> constexpr bool indexedByValue(const Table& table)
     return true;
 }
 static_assert(indexedByValue(kKinds) && indexedByValue(kStatuses));
+
+template <typename Value, std::size_t N>
+std::optional<Value> fromKey(const std::array<Named<Value>, N>& table, std::string_view key)
+{
+    for (const Named<Value>& name : table)
+        if (name.key == key)
+            return name.value;
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -57,10 +60,7 @@ std::string_view kindLabel(RecordKind kind)
 
 std::optional<RecordKind> kindFromKey(std::string_view key)
 {
-    for (const KindName& name : kKinds)
-        if (name.key == key)
-            return name.value;
-    return std::nullopt;
+    return fromKey(kKinds, key);
 }
 
 std::string_view statusKey(WorkStatus status)
@@ -75,10 +75,7 @@ std::string_view statusLabel(WorkStatus status)
 
 std::optional<WorkStatus> statusFromKey(std::string_view key)
 {
-    for (const StatusName& name : kStatuses)
-        if (name.key == key)
-            return name.value;
-    return std::nullopt;
+    return fromKey(kStatuses, key);
 }
 
 std::size_t characterCount(std::string_view text)

@@ -1,5 +1,6 @@
 #include "records/store/records_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,6 +25,11 @@ protected:
         QFile file(path + QStringLiteral("/lokomotif.conf"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
+        // QSettings keeps what it read while a file's size and time stay
+        // the same: two texts of one length written within a millisecond
+        // would read as the first.
+        ASSERT_TRUE(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(++writes_), QFileDevice::FileModificationTime));
     }
     std::string path(const char* folder) const
     {
@@ -32,6 +38,7 @@ protected:
 
 private:
     QTemporaryDir dir_;
+    int writes_ = 0;
 };
 
 TEST_F(ConfigFiles, UserKeysOverrideTheSystems)
