@@ -60,6 +60,10 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
+    // The maintenance type whose procedure "PROSES" shows, or 0 while the
+    // introduction stands or a type is only chosen.
+    int shownProcedure() const;
+
 private:
     QRadioButton* choice(int type) const;
     void connectChoice(int type);

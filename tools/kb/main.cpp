@@ -13,6 +13,7 @@
 #include "tools/kb/handbook.h"
 #include "tools/kb/knowledge_files.h"
 #include "tools/kb/paths.h"
+#include "tutorials/core/maintenance_table.h"
 
 #include <QGuiApplication>
 
@@ -23,6 +24,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace loco {
@@ -152,9 +154,52 @@ std::unique_ptr<QGuiApplication> guiApplication(const Invocation& call)
     return std::make_unique<QGuiApplication>(argc, call.argv);
 }
 
+// Reads each maintenance procedure as the program does, intervals checked
+// against their lines, and prints its first fault as the knowledge files'
+// are printed; true when none has one.
+bool checkMaintenance(const std::vector<std::pair<int, SourceText>>& procedures)
+{
+    bool clean = true;
+    for (const auto& [entry, source] : procedures) {
+        try {
+            readMaintenanceEntry(source, entry);
+        } catch (const Error& fault) {
+            // "FILE:LINE: problem" becomes "FILE:LINE: error: problem".
+            std::string line = fault.what();
+            const std::string file = source.name + ":";
+            const std::size_t end = line.starts_with(file) ? line.find(": ", file.size()) : std::string::npos;
+            if (end == std::string::npos)
+                line = source.name + ": error: " + line;
+            else
+                line.insert(end + 2, "error: ");
+            std::cerr << line << '\n';
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+// Knowledge files and maintenance procedures (told apart by their place, as
+// in the source tree); without FILE, all that is built in.
 int check(const Invocation& call)
 {
-    return report(knowledge(call.arguments), true) ? EXIT_SUCCESS : kExitErrors;
+    std::vector<std::string> knowledgePaths;
+    std::vector<std::pair<int, SourceText>> procedures;
+    for (const std::string& path : call.arguments) {
+        if (const auto entry = kb::maintenanceEntryOf(path))
+            procedures.emplace_back(*entry, SourceText{path, kb::readText(path)});
+        else
+            knowledgePaths.push_back(path);
+    }
+    if (call.arguments.empty()) {
+        int entry = 0;
+        for (SourceText& source : kb::builtinMaintenance())
+            procedures.emplace_back(++entry, std::move(source));
+    }
+    const bool knowledgeClean
+        = knowledgePaths.empty() && !call.arguments.empty() ? true : report(knowledge(knowledgePaths), true);
+    const bool maintenanceClean = checkMaintenance(procedures);
+    return knowledgeClean && maintenanceClean ? EXIT_SUCCESS : kExitErrors;
 }
 
 // The cases of each file, in the order of the file names, so that a cases
@@ -321,13 +366,18 @@ struct Command {
 const Command kCommands[] = {
     {"check", R"(usage: lokomotif-kb check [FILE...]
 
-Reads each knowledge file (without FILE, the built-in ones) and runs every
-check on it, printing what it finds as compilers do, one line each:
+Reads each knowledge file (without FILE, the built-in ones and the thirty
+maintenance procedures) and runs every check on it, printing what it finds
+as compilers do, one line each:
   FILE:LINE: error: ...     the file cannot be used as it is
   FILE:LINE: warning: ...   allowed, but worth a look (a heading or closing
                             text never used, more than 100000 answer paths)
 Every malformed line of a file is reported in one run, and one fault once:
 a mistyped label gives one error, with the label it likely means.
+A file NN.txt in a folder named "maintenance" (as
+tutorials/data/maintenance/02.txt) is read as maintenance procedure NN: its
+first fault is reported, above all an interval figure that its procedure
+line does not state (tutorials/data/README.md).
 Exit code 0 when no file has an error, 1 otherwise.
 )",
         check, 0},
