@@ -8,6 +8,7 @@
 // usage: records_bench [--postgresql CONFIG] [benchmark options]
 
 #include "bench/median_reporter.h"
+#include "bench/plain_connection.h"
 #include "records/store/record_list_model.h"
 #include "records/store/records_store.h"
 #include "records/store/sql.h"
@@ -79,26 +80,6 @@ void fill(RecordsStore& store)
         }
     }
     std::printf("%s: %d records filed in %.1f s\n", store.location().c_str(), kRecords, timer.elapsed() / 1000.0);
-}
-
-// The plain counterpart's connection, set up as the store sets up its own.
-QSqlDatabase plainConnection(const RecordsConfig& config, const QString& name)
-{
-    const bool sqlite = config.driver == RecordsConfig::Driver::Sqlite;
-    QSqlDatabase db = QSqlDatabase::addDatabase(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
-    db.setDatabaseName(QString::fromStdString(config.database));
-    if (!sqlite) {
-        db.setHostName(QString::fromStdString(config.host));
-        db.setPort(config.port);
-        db.setUserName(QString::fromStdString(config.user));
-    }
-    if (!db.open())
-        throw loco::Error(db.lastError().text().toStdString());
-    if (sqlite)
-        for (const char* pragma :
-            {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"})
-            sql::run(db, QString::fromLatin1(pragma));
-    return db;
 }
 
 const QString kSelect = QStringLiteral("SELECT id, uuid, filed_at, utc_offset, kind, window_name, locomotive, subject,"

@@ -115,8 +115,8 @@ Record recordOf(const Report& report, RecordKind kind, const QString& window)
     return record;
 }
 
-std::vector<Record> fileWithJobCard(
-    QWidget* parent, RecordsStore& store, const std::vector<Record>& drafts, const JobCard& prefill)
+std::vector<Record> fileWithJobCard(QWidget* parent, RecordsStore& store, const std::vector<Record>& drafts,
+    const JobCard& prefill, const std::vector<MeterReading>& readings)
 {
     if (store.state() == RecordsStore::State::Unavailable)
         store.retry();
@@ -142,7 +142,8 @@ std::vector<Record> fileWithJobCard(
             record.card = answer->card;
         std::vector<Record> filed;
         try {
-            filed = store.file(std::move(records));
+            const bool sameUnit = answer->card.locomotive == prefill.locomotive;
+            filed = store.file(std::move(records), sameUnit ? readings : std::vector<MeterReading>{});
         } catch (const Error& error) {
             reportError(QString::fromUtf8(error.what()));
             request.card = answer->card;

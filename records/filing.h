@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/core/record.h"
+#include "schedule/core/meter_history.h"
 #include "toolkit/report.h"
 
 #include <QString>
@@ -35,11 +36,15 @@ Record recordOf(const Report& report, RecordKind kind, const QString& window);
 // user asked for it. Returns the records as filed, or none when the user
 // cancelled.
 //
+// readings, when given, are the prefilled unit's meters at the work: they
+// are stored with the records (RecordsStore::file) while the card keeps
+// that unit's number, and left out when the user names another unit.
+//
 // A store that cannot file throws loco::Error saying why, what and where
 // before any card is shown. A filing that fails says why in the error box
 // and shows the card again with what was typed. A print or save that fails
 // says why in the error box; the records stay filed.
-std::vector<Record> fileWithJobCard(
-    QWidget* parent, RecordsStore& store, const std::vector<Record>& drafts, const JobCard& prefill = {});
+std::vector<Record> fileWithJobCard(QWidget* parent, RecordsStore& store, const std::vector<Record>& drafts,
+    const JobCard& prefill = {}, const std::vector<MeterReading>& readings = {});
 
 } // namespace loco::records

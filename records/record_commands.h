@@ -13,7 +13,9 @@ class RecordsStore;
 // save commands and in the same menus: "Catat ke riwayat…" (Ctrl+R) files
 // the report the window describes, of this kind, with a job card
 // (fileWithJobCard); "Riwayat perbaikan…" (Ctrl+H) runs showHistory. store
-// outlives the window.
-QList<ReportCommands::Command> recordCommands(RecordsStore& store, RecordKind kind, std::function<void()> showHistory);
+// outlives the window. complete, when given, adds to each draft what only
+// the caller knows (the maintenance tasks a procedure stands for).
+QList<ReportCommands::Command> recordCommands(RecordsStore& store, RecordKind kind, std::function<void()> showHistory,
+    std::function<void(Record& draft)> complete = {});
 
 } // namespace loco::records

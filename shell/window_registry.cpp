@@ -8,6 +8,8 @@
 #include "diagnosis/diagnosis_companion.h"
 #include "records/HistoryWindow.h"
 #include "records/record_commands.h"
+#include "schedule/core/unit_schedule.h"
+#include "schedule/maintenance_schedule_window.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Uinfo.h"
 #include "shell/Umenu1.h"
@@ -60,14 +62,35 @@ std::optional<WindowOnFirstUse<HistoryWindow>>& historyWindow()
     return window;
 }
 
+// "Jadwal perawatan", from the history window and every tool window.
+std::optional<WindowOnFirstUse<MaintenanceScheduleWindow>>& scheduleWindow()
+{
+    static std::optional<WindowOnFirstUse<MaintenanceScheduleWindow>> window;
+    return window;
+}
+
 } // namespace
 
 void createWindows(const BuiltinData& data, records::RecordsStore& records, const std::function<void()>& mainWindowMade)
 {
-    historyWindow().emplace([&records] { return new HistoryWindow(records); });
+    scheduleWindow().emplace([&data, &records] { return new MaintenanceScheduleWindow(data.maintenance, records); });
+    const auto showSchedule = [] { scheduleWindow()->get()->showModeless(); };
+    historyWindow().emplace([&records, showSchedule] {
+        auto* history = new HistoryWindow(records);
+        history->setScheduleHook(showSchedule);
+        return history;
+    });
     const auto showHistory = [] { historyWindow()->get()->showRecords(); };
     using records::RecordKind;
-    const auto recordCommands = [&](RecordKind kind) { return records::recordCommands(records, kind, showHistory); };
+    const ReportCommands::Command scheduleCommand{QStringLiteral("Jadwal perawatan…"),
+        QKeySequence(Qt::CTRL | Qt::Key_J),
+        [showSchedule](FormWindow*, const ReportCommands::Describe&) { showSchedule(); }};
+    const auto recordCommands = [&](RecordKind kind, std::function<void(records::Record&)> complete = {}) {
+        return records::recordCommands(records, kind, showHistory, std::move(complete)) << scheduleCommand;
+    };
+    // A procedure filed from the tutorial counts as all its tasks done.
+    const auto procedureTasks
+        = [&data](records::Record& draft) { draft.tasksDone = procedureDone(data.maintenance, PM->shownProcedure()); };
     awal_menu = new Tawal_menu;
     awal_menu->setMainWindow(true);
     if (mainWindowMade)
@@ -77,7 +100,7 @@ void createWindows(const BuiltinData& data, records::RecordsStore& records, cons
     menu1 = new Tmenu1(showHistory);
     DM = new TDM(recordCommands(RecordKind::Calculation));
     gayrem = new Tgayrem(recordCommands(RecordKind::Calculation));
-    PM = new TPM(data.maintenance, recordCommands(RecordKind::Maintenance));
+    PM = new TPM(data.maintenance, recordCommands(RecordKind::Maintenance, procedureTasks));
     TUNEUP = new TTUNEUP(data.tuneup, recordCommands(RecordKind::TuneUp));
     umurrem = new Tumurrem(recordCommands(RecordKind::Calculation));
     // The companion files the diagnosis as the diagnosis window's Ctrl+R does.
@@ -117,6 +140,7 @@ void destroyWindows()
     laterWindows().clear();
     companion().reset();
     historyWindow().reset();
+    scheduleWindow().reset();
     awal_menu = nullptr;
     info = nullptr;
     DIALOG1 = nullptr;

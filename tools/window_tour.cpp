@@ -12,6 +12,8 @@
 #include "records/JobCardDialog.h"
 #include "records/job_card.h"
 #include "records/store/records_store.h"
+#include "schedule/core/unit_schedule.h"
+#include "schedule/maintenance_schedule_window.h"
 #include "shell/UAWAL_MENU1.h"
 #include "shell/Umenu1.h"
 #include "shell/builtin_data.h"
@@ -31,6 +33,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -40,6 +44,7 @@
 #include <QTextStream>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -111,7 +116,7 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << "usage: lokomotif-tour OUTDIR\n\n"
                                "Builds the windows of lokomotif without a display and writes a PNG picture of each\n"
                                "into OUTDIR (made when missing), with a few states along a typical use, the picture\n"
-                               "viewer and the first page of three reports (through pdftoppm). Prints the path of\n"
+                               "viewer and the first page of the reports (through pdftoppm). Prints the path of\n"
                                "every picture. Exit code 0 when all were written, 1 when one failed, 2 for wrong\n"
                                "arguments. 'lokomotif-tour --version' prints the version.\n";
         return 0;
@@ -269,6 +274,58 @@ int main(int argc, char* argv[])
             ok = saveReport(history, folder, QStringLiteral("report_kartu_kerja")) && ok;
             press(history, "UnitButton");
             ok = save(history, folder, QStringLiteral("riwayat_per_lokomotif")) && ok;
+        }
+    }
+    // Earlier work on the unit whose procedure was filed above, copied from
+    // that record, so that the schedule shows every status.
+    const loco::records::RecordPage maintenance
+        = records.page({.locomotive = "CC 203 95 01", .kind = loco::records::RecordKind::Maintenance});
+    if (!maintenance.records.empty()) {
+        const loco::records::Record procedure = *records.record(maintenance.records.front().number);
+        const auto fileDone = [&](int daysBefore, double hours, double km, std::vector<loco::TaskId> tasks) {
+            std::vector<loco::records::Record> drafts;
+            for (const loco::TaskId& task : tasks) {
+                loco::records::Record done = procedure;
+                done.uuid.clear();
+                done.filedAtMs -= std::int64_t(daysBefore) * 24 * 60 * 60 * 1000;
+                done.tasksDone = {loco::doneTask(data->maintenance, task)};
+                drafts.push_back(done);
+            }
+            const QDate day = QDateTime::fromMSecsSinceEpoch(
+                drafts.front().filedAtMs, Qt::OffsetFromUTC, procedure.utcOffsetMinutes * 60)
+                                  .date();
+            const loco::Date date = std::chrono::year(day.year()) / std::chrono::month(unsigned(day.month()))
+                / std::chrono::day(unsigned(day.day()));
+            records.file(drafts, {{{date, hours, km}}});
+        };
+        fileDone(300, 10000, 380000, {{2, 2}, {2, 3}, {6, 1}});
+        fileDone(40, 12000, 398000, {{4, 1}, {3, 1}, {19, 1}});
+    }
+    // The schedule of that unit, opened from the history window: today's
+    // meters, three tasks ticked for the work order, then an hour meter
+    // typed lower than the one stored.
+    for (FormWindow* window : loco::windows())
+        if (auto* history = qobject_cast<HistoryWindow*>(window))
+            press(history, "ScheduleButton");
+    for (FormWindow* window : loco::windows()) {
+        if (auto* schedule = qobject_cast<MaintenanceScheduleWindow*>(window)) {
+            schedule->findChild<QComboBox*>(QStringLiteral("locomotive"))->setEditText(QStringLiteral("CC 203 95 01"));
+            schedule->locomotiveChosen();
+            schedule->findChild<QLineEdit*>(QStringLiteral("hours"))->setText(QStringLiteral("12480"));
+            schedule->findChild<QLineEdit*>(QStringLiteral("km"))->setText(QStringLiteral("402315,5"));
+            schedule->readingsEdited();
+            press(schedule, "saveReadings");
+            auto* tasks = schedule->findChild<QTreeWidget*>(QStringLiteral("tasks"));
+            if (QTreeWidgetItem* urgent = tasks->topLevelItemCount() ? tasks->topLevelItem(0) : nullptr)
+                for (int row = 0; row < std::min(3, urgent->childCount()); ++row) {
+                    urgent->child(row)->setCheckState(0, Qt::Checked);
+                    tasks->setCurrentItem(urgent->child(row));
+                }
+            ok = save(schedule, folder, QStringLiteral("jadwal_perawatan")) && ok;
+            ok = saveReport(schedule, folder, QStringLiteral("report_perintah_kerja")) && ok;
+            schedule->findChild<QLineEdit*>(QStringLiteral("hours"))->setText(QStringLiteral("1248"));
+            schedule->readingsEdited();
+            ok = save(schedule, folder, QStringLiteral("jadwal_perawatan_meter_mundur")) && ok;
         }
     }
     JobCardDialog jobCard(

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A workshop record: what a tool window showed (its report), filed against a
 // numbered locomotive with the job card's fields. Plain data, UTF-8 text.
@@ -44,6 +45,17 @@ struct JobCard {
     WorkStatus status = WorkStatus::Done;
 };
 
+// A maintenance task that the filed work did: procedure entry and line, the
+// line's text then (so that a later edit of the procedure is noticed), and the
+// unit's meters then where they were read. The maintenance schedule counts it.
+struct DoneTask {
+    int entry = 0;
+    std::size_t line = 0;
+    std::string lineText;
+    std::optional<double> hours = {};
+    std::optional<double> km = {};
+};
+
 struct Record {
     std::int64_t number = 0; // the database's key; 0 until filed
     std::string uuid; // made when filed unless given (a copied record keeps its own)
@@ -56,6 +68,7 @@ struct Record {
     std::string source; // the knowledge edition or the procedure the content came from
     std::string content; // the whole report as JSON (see records/report_json.h)
     JobCard card;
+    std::vector<DoneTask> tasksDone; // maintenance work only
 };
 
 // Characters (code points) of UTF-8 text.

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QUuid>
 
+#include <algorithm>
+#include <chrono>
 #include <limits>
 
 namespace loco::records {
@@ -22,6 +24,12 @@ namespace {
 const std::string kCannotOpen = "Riwayat perbaikan tidak dapat dibuka: ";
 const std::string kNotFiled = "Catatan tidak tersimpan: ";
 const std::string kNotRead = "Riwayat tidak dapat dibaca: ";
+const std::string kReadingsNotStored = "Pembacaan tidak tersimpan: ";
+const std::string kSettingNotStored = "Pengaturan tugas tidak tersimpan: ";
+
+// Serialises the checks of new readings against a unit's between PostgreSQL
+// sessions (SQLite's BEGIN IMMEDIATE does so already).
+constexpr qint64 kReadingsLock = 0x6c6f6b72; // "lokr"
 
 // The columns of a record but its report, in the order recordAt() reads them.
 const QString kColumns = QStringLiteral("r.id, r.uuid, r.filed_at, r.utc_offset, r.kind, r.window_name, r.locomotive,"
@@ -160,6 +168,66 @@ bool connectionLost(const QSqlError& error)
 QString driverText(const QSqlError& error)
 {
     return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+}
+
+// Dates are stored as days since 1970-01-01.
+int dayNumber(const Date& date)
+{
+    return int(std::chrono::sys_days(date).time_since_epoch().count());
+}
+
+Date dateOfDay(int day)
+{
+    return Date(std::chrono::sys_days(std::chrono::days(day)));
+}
+
+// The date on the workstation's calendar when a record was filed.
+Date localDateOf(const Record& record)
+{
+    using namespace std::chrono;
+    return Date(floor<days>(sys_time<milliseconds>(milliseconds(record.filedAtMs) + minutes(record.utcOffsetMinutes))));
+}
+
+QVariant orNull(const std::optional<double>& value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
+}
+
+QVariant orNull(const std::optional<int>& value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int));
+}
+
+std::optional<double> optionalDouble(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
+}
+
+std::optional<int> optionalInt(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional<int>(value.toInt());
+}
+
+void requireNormalised(std::string_view locomotive, const std::string& what)
+{
+    const LocomotiveNumber number = normaliseLocomotiveNumber(locomotive);
+    if (!number.accepted())
+        throw Error(what + number.refusal);
+    if (number.number != locomotive)
+        throw Error(what + "nomor lokomotif \"" + std::string(locomotive) + "\" belum diseragamkan.");
+}
+
+std::vector<MeterReading> readingsOf(const QSqlDatabase& db, const QString& locomotive)
+{
+    std::vector<MeterReading> readings;
+    QSqlQuery rows = sql::run(db,
+        QStringLiteral("SELECT read_on, hours, km, hour_meter_replaced, odometer_replaced FROM unit_readings"
+                       " WHERE locomotive = ? ORDER BY read_on, id"),
+        {locomotive});
+    while (rows.next())
+        readings.push_back({{dateOfDay(rows.value(0).toInt()), rows.value(1).toDouble(), rows.value(2).toDouble()},
+            rows.value(3).toInt() != 0, rows.value(4).toInt() != 0});
+    return readings;
 }
 
 } // namespace
@@ -368,7 +436,7 @@ Record RecordsStore::file(Record draft)
     return file(std::vector<Record>{std::move(draft)}).front();
 }
 
-std::vector<Record> RecordsStore::file(std::vector<Record> drafts)
+std::vector<Record> RecordsStore::file(std::vector<Record> drafts, const std::vector<MeterReading>& readings)
 {
     if (state_ == State::Unavailable)
         retry();
@@ -385,7 +453,11 @@ std::vector<Record> RecordsStore::file(std::vector<Record> drafts)
             draft.utcOffsetMinutes = now.offsetFromUtc() / 60;
         }
     }
-    return insert(std::move(drafts), false, nullptr);
+    if (!readings.empty() && std::any_of(drafts.begin(), drafts.end(), [&](const Record& r) {
+            return r.card.locomotive != drafts.front().card.locomotive;
+        }))
+        throw Error(kNotFiled + "pembacaan meter hanya dapat disimpan bersama catatan satu lokomotif.");
+    return insert(std::move(drafts), false, nullptr, readings);
 }
 
 int RecordsStore::fileCopies(const std::vector<Record>& records)
@@ -400,10 +472,18 @@ int RecordsStore::fileCopies(const std::vector<Record>& records)
     return inserted;
 }
 
-std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copies, int* inserted)
+std::vector<Record> RecordsStore::insert(
+    std::vector<Record> records, bool copies, int* inserted, const std::vector<MeterReading>& readings)
 {
     try {
         sql::Transaction transaction(db_, engine() == Engine::Sqlite);
+        if (!readings.empty()) {
+            try {
+                appendReadings(records.front().card.locomotive, readings);
+            } catch (const Error& refused) {
+                throw Error(kNotFiled + refused.what());
+            }
+        }
         QSqlQuery addRecord = sql::prepare(db_,
             QStringLiteral("INSERT INTO records (uuid, filed_at, utc_offset, kind, window_name, locomotive, subject,"
                            " conclusion, depot, technician, checker, status, source, work_done, notes, search_text)"
@@ -411,6 +491,9 @@ std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copie
                            " ON CONFLICT (uuid) DO NOTHING RETURNING id"));
         QSqlQuery addReport
             = sql::prepare(db_, QStringLiteral("INSERT INTO record_reports (record_id, content) VALUES (?, ?)"));
+        QSqlQuery addDone = sql::prepare(db_,
+            QStringLiteral("INSERT INTO task_completions (record_id, locomotive, entry, line, line_text, done_on,"
+                           " hours, km) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
         int count = 0;
         for (Record& r : records) {
             sql::run(addRecord,
@@ -429,9 +512,19 @@ std::vector<Record> RecordsStore::insert(std::vector<Record> records, bool copie
                 throw Error(kNotFiled + ("UUID " + r.uuid + " sudah ada di riwayat."));
             }
             sql::run(addReport, {qlonglong(r.number), qt(r.content)});
+            for (DoneTask& done : r.tasksDone) {
+                if (!readings.empty()) {
+                    done.hours = done.hours.value_or(readings.back().reading.hours);
+                    done.km = done.km.value_or(readings.back().reading.km);
+                }
+                sql::run(addDone,
+                    {qlonglong(r.number), qt(r.card.locomotive), done.entry, qlonglong(done.line), qt(done.lineText),
+                        dayNumber(localDateOf(r)), orNull(done.hours), orNull(done.km)});
+            }
             ++count;
         }
         addReport.finish();
+        addDone.finish();
         transaction.commit();
         if (inserted)
             *inserted = count;
@@ -529,6 +622,130 @@ std::vector<std::string> RecordsStore::knownLocomotives()
         fail(failure, kNotRead);
     }
     return numbers;
+}
+
+void RecordsStore::appendReadings(const std::string& locomotive, const std::vector<MeterReading>& readings)
+{
+    requireNormalised(locomotive, "");
+    if (engine() == Engine::Postgresql)
+        sql::run(db_, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kReadingsLock));
+    MeterHistory history(readingsOf(db_, qt(locomotive)));
+    QSqlQuery add = sql::prepare(db_,
+        QStringLiteral("INSERT INTO unit_readings (locomotive, read_on, hours, km, hour_meter_replaced,"
+                       " odometer_replaced, entered_at) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    const qlonglong now = QDateTime::currentMSecsSinceEpoch();
+    for (const MeterReading& next : readings) {
+        history.add(next);
+        sql::run(add,
+            {qt(locomotive), dayNumber(next.reading.date), next.reading.hours, next.reading.km,
+                int(next.hourMeterReplaced), int(next.odometerReplaced), now});
+    }
+}
+
+void RecordsStore::addReadings(std::string_view locomotive, const std::vector<MeterReading>& readings)
+{
+    if (state_ == State::Unavailable)
+        retry();
+    if (state() != State::Writable)
+        throw Error(kReadingsNotStored + why_);
+    try {
+        sql::Transaction transaction(db_, engine() == Engine::Sqlite);
+        try {
+            appendReadings(std::string(locomotive), readings);
+        } catch (const Error& refused) {
+            throw Error(kReadingsNotStored + refused.what());
+        }
+        transaction.commit();
+    } catch (const sql::Failure& failure) {
+        fail(failure, kReadingsNotStored);
+    }
+}
+
+StoredSchedule RecordsStore::schedule(std::string_view locomotive)
+{
+    requireOpen(false);
+    StoredSchedule unit;
+    const QString number = qt(locomotive);
+    try {
+        unit.readings = readingsOf(db_, number);
+        // The latest of each task as its line then read (an older text may
+        // belong to another line now): the last day from the index alone,
+        // then that day's rows, of which the last filed counts. A window
+        // function over all the unit's rows took six times as long.
+        QSqlQuery done = sql::run(db_,
+            QStringLiteral("SELECT c.entry, c.line, c.line_text, c.done_on, c.hours, c.km FROM ("
+                           "SELECT entry, line, line_text, MAX(done_on) AS last FROM task_completions"
+                           " WHERE locomotive = ? GROUP BY entry, line, line_text) k"
+                           " JOIN task_completions c ON c.locomotive = ? AND c.entry = k.entry AND c.line = k.line"
+                           " AND c.line_text = k.line_text AND c.done_on = k.last"
+                           " ORDER BY c.entry, c.line, c.line_text, c.record_id"),
+            {number, number});
+        while (done.next()) {
+            StoredCompletion completion{{done.value(0).toInt(), std::size_t(done.value(1).toLongLong())},
+                textAt(done, 2), dateOfDay(done.value(3).toInt()), optionalDouble(done.value(4)),
+                optionalDouble(done.value(5))};
+            if (!unit.completions.empty() && unit.completions.back().task == completion.task
+                && unit.completions.back().lineText == completion.lineText)
+                unit.completions.back() = std::move(completion);
+            else
+                unit.completions.push_back(std::move(completion));
+        }
+        QSqlQuery settings = sql::run(db_,
+            QStringLiteral("SELECT entry, line, line_text, not_applicable, depot_hours, depot_km, depot_miles,"
+                           " depot_calendar, depot_calendar_unit FROM task_settings WHERE locomotive = ?"
+                           " ORDER BY entry, line"),
+            {number});
+        while (settings.next()) {
+            StoredSetting setting{{{settings.value(0).toInt(), std::size_t(settings.value(1).toLongLong())},
+                                      settings.value(3).toInt() != 0},
+                textAt(settings, 2)};
+            Interval depot{
+                optionalInt(settings.value(4)), optionalInt(settings.value(5)), optionalInt(settings.value(6))};
+            if (const auto count = optionalInt(settings.value(7)))
+                depot.calendar = CalendarInterval{*count,
+                    textAt(settings, 8) == "hari" ? CalendarInterval::Unit::Day : CalendarInterval::Unit::Month};
+            if (depot != Interval{})
+                setting.setting.depotInterval = depot;
+            unit.settings.push_back(std::move(setting));
+        }
+    } catch (const sql::Failure& failure) {
+        fail(failure, kNotRead);
+    }
+    return unit;
+}
+
+void RecordsStore::setTaskSetting(std::string_view locomotive, const StoredSetting& stored)
+{
+    requireNormalised(locomotive, kSettingNotStored);
+    const TaskSetting& setting = stored.setting;
+    if (setting.depotInterval)
+        if (const auto problem = depotIntervalProblem(*setting.depotInterval))
+            throw Error(kSettingNotStored + *problem);
+    if (state_ == State::Unavailable)
+        retry();
+    if (state() != State::Writable)
+        throw Error(kSettingNotStored + why_);
+    const Interval depot = setting.depotInterval.value_or(Interval{});
+    const std::optional<CalendarInterval> calendar = depot.calendar;
+    QVariant calendarUnit(QMetaType(QMetaType::QString));
+    if (calendar)
+        calendarUnit = calendar->unit == CalendarInterval::Unit::Day ? QStringLiteral("hari") : QStringLiteral("bulan");
+    try {
+        sql::run(db_,
+            QStringLiteral("INSERT INTO task_settings (locomotive, entry, line, line_text, not_applicable, depot_hours,"
+                           " depot_km, depot_miles, depot_calendar, depot_calendar_unit, changed_at)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (locomotive, entry, line) DO UPDATE"
+                           " SET line_text = excluded.line_text, not_applicable = excluded.not_applicable,"
+                           " depot_hours = excluded.depot_hours, depot_km = excluded.depot_km,"
+                           " depot_miles = excluded.depot_miles, depot_calendar = excluded.depot_calendar,"
+                           " depot_calendar_unit = excluded.depot_calendar_unit, changed_at = excluded.changed_at"),
+            {qt(locomotive), setting.task.entry, qlonglong(setting.task.line), qt(stored.lineText),
+                int(setting.notApplicable), orNull(depot.hours), orNull(depot.km), orNull(depot.miles),
+                orNull(calendar ? std::optional<int>(calendar->count) : std::nullopt), calendarUnit,
+                qlonglong(QDateTime::currentMSecsSinceEpoch())});
+    } catch (const sql::Failure& failure) {
+        fail(failure, kSettingNotStored);
+    }
 }
 
 std::string RecordsStore::exportCsv(const RecordFilter& filter)

@@ -3,6 +3,7 @@
 #include "records/core/record.h"
 #include "records/store/records_config.h"
 #include "records/store/schema.h"
+#include "schedule/core/unit_schedule.h"
 
 #include <QSqlDatabase>
 
@@ -70,6 +71,14 @@ struct UnitEntry {
     std::optional<std::int64_t> repeatOf; // the earlier record's number
 };
 
+// What the records hold for one unit's maintenance schedule.
+struct StoredSchedule {
+    std::vector<MeterReading> readings; // oldest first
+    // Per task and line text the latest completion, by the date it was done.
+    std::vector<StoredCompletion> completions;
+    std::vector<StoredSetting> settings;
+};
+
 class RecordsStore {
 public:
     enum class State {
@@ -98,7 +107,11 @@ public:
     // number, a new UUID unless it has one, and the time of filing unless it
     // has one. Returns them as stored. A draft must pass recordProblem()
     // (core/record.h). Throws loco::Error ("Catatan tidak tersimpan: …").
-    std::vector<Record> file(std::vector<Record> drafts);
+    // The tasks a draft did are stored as the schedule's completions on the
+    // local date of filing. Readings, when given, are the unit's meters at
+    // the work (the drafts then name one unit): stored as addReadings()
+    // does, in the same transaction, and they give the completions' meters.
+    std::vector<Record> file(std::vector<Record> drafts, const std::vector<MeterReading>& readings = {});
     Record file(Record draft);
     // Files records made elsewhere as they are (UUID, time), skipping those
     // whose UUID is already here; returns how many were new.
@@ -113,6 +126,14 @@ public:
     std::vector<UnitEntry> unitHistory(std::string_view locomotive);
     // The locomotive numbers in the records, sorted: completions for the job card.
     std::vector<std::string> knownLocomotives();
+    // The maintenance schedule of one unit (a normalised number).
+    StoredSchedule schedule(std::string_view locomotive);
+    // Stores the unit's readings after those it has. Throws loco::Error
+    // ("Pembacaan tidak tersimpan: …") when one goes back in date, or a meter
+    // shows less than before without being marked replaced.
+    void addReadings(std::string_view locomotive, const std::vector<MeterReading>& readings);
+    // Stores a depot's setting for a task of a unit in place of the one before.
+    void setTaskSetting(std::string_view locomotive, const StoredSetting& setting);
     // The matching records as a spreadsheet document (core/csv.h), newest first.
     std::string exportCsv(const RecordFilter& filter);
     // Every record in full, oldest first, handed over in batches of a page.
@@ -138,7 +159,10 @@ private:
     // Throws loco::Error(what + the reason); a lost server connection makes
     // the store Unavailable until it is opened again.
     [[noreturn]] void fail(const sql::Failure& failure, const std::string& what);
-    std::vector<Record> insert(std::vector<Record> records, bool copies, int* inserted);
+    std::vector<Record> insert(
+        std::vector<Record> records, bool copies, int* inserted, const std::vector<MeterReading>& readings = {});
+    // Inside a transaction: checks the readings against the unit's and adds them.
+    void appendReadings(const std::string& locomotive, const std::vector<MeterReading>& readings);
 
     RecordsConfig config_;
     QString connectionName_;

@@ -1,5 +1,6 @@
 #include "schedule/core/meter_history.h"
 
+#include "schedule/core/due_text.h"
 #include "toolkit/core/error.h"
 
 #include <cmath>
@@ -9,8 +10,10 @@
 namespace loco {
 namespace {
 
-// As the user typed it, with the decimal comma: "12000,5".
-std::string figureText(double value)
+// As the user typed it, every decimal kept, with the decimal comma:
+// "12000,55". The schedule's one-decimal figures could show two different
+// readings alike.
+std::string typedFigure(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%.15g", value);
@@ -18,14 +21,6 @@ std::string figureText(double value)
     if (const auto point = figure.find('.'); point != std::string::npos)
         figure[point] = ',';
     return figure;
-}
-
-std::string dateText(const Date& date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
 }
 
 } // namespace
@@ -60,8 +55,8 @@ void MeterHistory::add(const MeterReading& next)
         for (const Meter& meter : meters) {
             const double before = meter.life.fitted.back().last;
             if (!meter.replaced && meter.value < before)
-                throw Error(std::string(meter.name) + " " + figureText(meter.value)
-                    + " lebih kecil dari pembacaan sebelumnya, " + figureText(before) + " (" + dateText(latest_.date)
+                throw Error(std::string(meter.name) + " " + typedFigure(meter.value)
+                    + " lebih kecil dari pembacaan sebelumnya, " + typedFigure(before) + " (" + dateText(latest_.date)
                     + "): meter tidak berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
         }
     }

@@ -240,20 +240,110 @@ TEST_F(Store, UnitHistoryMarksTheSameConclusionWithinNinetyDays)
     EXPECT_EQ(history, expected);
 }
 
+Date day(int n)
+{
+    using namespace std::chrono;
+    return sys_days(2025y / January / 1) + days(n);
+}
+
+// Noon UTC of day n: the same date on the workstation's calendar.
+std::int64_t noonOf(int n)
+{
+    return std::chrono::sys_days(day(n)).time_since_epoch().count() * kDayMs + kDayMs / 2;
+}
+
+std::vector<std::tuple<Date, double, double, bool, bool>> readingRows(const std::vector<MeterReading>& readings)
+{
+    std::vector<std::tuple<Date, double, double, bool, bool>> rows;
+    for (const MeterReading& r : readings)
+        rows.emplace_back(r.reading.date, r.reading.hours, r.reading.km, r.hourMeterReplaced, r.odometerReplaced);
+    return rows;
+}
+
+// Each unit's readings apart; a meter that runs backwards is refused unless
+// marked replaced, and a refused filing files nothing.
+TEST_F(Store, KeepsReadingsPerUnitAndRefusesAMeterRunningBackwards)
+{
+    store_.addReadings("CC 201 1", {{{day(0), 1000.5, 50000}}});
+    store_.addReadings("CC 201 2", {{{day(0), 10, 20}}});
+    EXPECT_EQ(failureOf([&] {
+        store_.addReadings("CC 201 1", {{{day(3), 900, 50100}}});
+    }),
+        "Pembacaan tidak tersimpan: Jam mesin 900 lebih kecil dari pembacaan sebelumnya, 1000,5 (01-01-2025): meter "
+        "tidak berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
+    // The old meter's last figure, then the new one's first, marked replaced.
+    store_.addReadings("CC 201 1",
+        readingsToStore(
+            {.date = day(5), .hours = 3, .km = 51000, .hourMeterReplaced = true, .oldHourMeterLast = 1300}));
+    Record draft = test::draft(1, "CC 201 1");
+    draft.kind = RecordKind::Maintenance;
+    EXPECT_EQ(failureOf([&] {
+        store_.file({draft}, {{{day(6), 2, 51500}}});
+    }),
+        "Catatan tidak tersimpan: Jam mesin 2 lebih kecil dari pembacaan sebelumnya, 3 (06-01-2025): meter tidak "
+        "berjalan mundur. Jika meternya diganti, tandai sebagai meter baru.");
+    EXPECT_TRUE(store_.page({}).records.empty()) << "a refused reading filed its record";
+    EXPECT_EQ(readingRows(store_.schedule("CC 201 1").readings),
+        (readingRows({{{day(0), 1000.5, 50000}}, {{day(5), 1300, 51000}}, {{day(5), 3, 51000}, true}})));
+    EXPECT_EQ(store_.schedule("CC 201 2").readings.size(), 1u);
+}
+
+// One completion per task done, linked to its record; the unit's schedule
+// gives the latest of each, with the meters filed beside it where read.
+TEST_F(Store, KeepsTheLatestCompletionOfEachTaskAndTheDepotsSettings)
+{
+    const auto filed = [&](int dayNumber, std::vector<std::size_t> lines, const std::vector<MeterReading>& readings,
+                           const std::string& unit = "CC 201 1") {
+        std::vector<Record> drafts;
+        for (const std::size_t line : lines) {
+            Record r = test::draft(int(line), unit);
+            r.kind = RecordKind::Maintenance;
+            r.filedAtMs = noonOf(dayNumber);
+            r.tasksDone = {{2, line, "baris " + std::to_string(line)}};
+            drafts.push_back(r);
+        }
+        store_.file(drafts, readings);
+    };
+    filed(0, {2, 3}, {{{day(0), 100, 1000}}});
+    filed(9, {2}, {{{day(9), 200, 2000}}});
+    filed(9, {2}, {{{day(9), 210, 2100}}}); // filed later the same day: counts
+    filed(4, {3}, {}); // from the tutorial, no meters read
+    filed(20, {2}, {{{day(20), 50, 500}}}, "CC 201 2");
+    std::vector<std::tuple<std::size_t, Date, std::optional<double>, std::optional<double>>> done;
+    for (const StoredCompletion& c : store_.schedule("CC 201 1").completions)
+        done.emplace_back(c.task.line, c.date, c.hours, c.km);
+    EXPECT_EQ(done, (decltype(done){{2, day(9), 210.0, 2100.0}, {3, day(4), std::nullopt, std::nullopt}}));
+
+    const Interval depot{750, std::nullopt, std::nullopt, CalendarInterval{3, CalendarInterval::Unit::Month}};
+    store_.setTaskSetting("CC 201 1", {{{2, 3}, false, depot}, "baris 3"});
+    store_.setTaskSetting("CC 201 1", {{{4, 1}, true}, "baris 1"});
+    store_.setTaskSetting("CC 201 1", {{{4, 1}, false}, "baris 1"});
+    const std::vector<StoredSetting> settings = store_.schedule("CC 201 1").settings;
+    ASSERT_EQ(settings.size(), 2u);
+    EXPECT_EQ(settings[0].setting.depotInterval, depot);
+    EXPECT_EQ(settings[0].lineText, "baris 3");
+    EXPECT_FALSE(settings[1].setting.notApplicable);
+    EXPECT_FALSE(settings[1].setting.depotInterval);
+    EXPECT_TRUE(store_.schedule("CC 201 2").settings.empty());
+}
+
 TEST_F(Store, MigratesForwardInOneTransactionAndOpensNewerReadOnly)
 {
     const Record kept = store_.file(draft(1));
-    Migration failing{2, {{"CREATE TABLE readings (unit TEXT NOT NULL)"}, {"INSERT INTO no_such_table VALUES (1)"}}};
-    Migration next{2, {{"CREATE TABLE readings (unit TEXT NOT NULL)"}, {"ALTER TABLE records ADD COLUMN extra TEXT"}}};
+    const int current = recordsMigrations().back().version;
+    Migration failing{
+        current + 1, {{"CREATE TABLE readings (unit TEXT NOT NULL)"}, {"INSERT INTO no_such_table VALUES (1)"}}};
+    Migration next{
+        current + 1, {{"CREATE TABLE readings (unit TEXT NOT NULL)"}, {"ALTER TABLE records ADD COLUMN extra TEXT"}}};
     {
         QSqlDatabase db = place_.connect(QStringLiteral("migrating"));
         std::vector<Migration> migrations = recordsMigrations();
         migrations.push_back(failing);
         EXPECT_THROW(migrate(db, engineUnderTest(), migrations), sql::Failure);
-        EXPECT_EQ(schemaVersion(db, engineUnderTest()), 1);
+        EXPECT_EQ(schemaVersion(db, engineUnderTest()), current);
         EXPECT_FALSE(hasTable(db, QStringLiteral("readings"))) << "a failed step left a table";
         migrations.back() = next;
-        EXPECT_EQ(migrate(db, engineUnderTest(), migrations), 2);
+        EXPECT_EQ(migrate(db, engineUnderTest(), migrations), current + 1);
         EXPECT_TRUE(hasTable(db, QStringLiteral("readings")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("migrating"));
@@ -261,9 +351,9 @@ TEST_F(Store, MigratesForwardInOneTransactionAndOpensNewerReadOnly)
     RecordsStore newer(place_.config());
     EXPECT_EQ(newer.state(), RecordsStore::State::ReadOnly);
     EXPECT_EQ(newer.why(),
-        "Riwayat di " + newer.location()
-            + " dibuat oleh versi program yang lebih baru (skema 2, program ini sampai skema 1): catatan dapat dibaca, "
-              "tetapi tidak dapat ditambah. Perbarui program ini.");
+        "Riwayat di " + newer.location() + " dibuat oleh versi program yang lebih baru (skema "
+            + std::to_string(current + 1) + ", program ini sampai skema " + std::to_string(current)
+            + "): catatan dapat dibaca, tetapi tidak dapat ditambah. Perbarui program ini.");
     EXPECT_EQ(newer.record(kept.number)->subject, kept.subject);
     EXPECT_EQ(failureOf([&] { newer.file(draft(2)); }), "Catatan tidak tersimpan: " + newer.why());
     EXPECT_EQ(newer.page({}).records.size(), 1u);

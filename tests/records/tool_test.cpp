@@ -69,7 +69,9 @@ TEST_F(Tool, ListsExportsBacksUpAndChecks)
 
     const Finished sound = tool(place_, {QStringLiteral("check")});
     EXPECT_EQ(sound.exitCode, 0) << sound.out << sound.err;
-    EXPECT_EQ(sound.out, "ok: 2 records, schema version 1, " + RecordsStore(place_.config()).location() + "\n");
+    EXPECT_EQ(sound.out,
+        "ok: 2 records, schema version " + std::to_string(recordsMigrations().back().version) + ", "
+            + RecordsStore(place_.config()).location() + "\n");
     {
         QSqlDatabase db = place_.connect(QStringLiteral("damage"));
         sql::run(db, QStringLiteral("UPDATE record_reports SET content = ? WHERE record_id = ?"),

@@ -156,11 +156,11 @@ TEST(MeterHistory, RefusesReadingsInIndonesian)
         std::string message;
     } rows[] = {
         {"hour_meter_backwards", {at(0, 1200.5, 10), at(3, 1199, 20)},
-            "Jam mesin 1199" + backwards + "1200,5 (2025-01-01)" + replace},
+            "Jam mesin 1199" + backwards + "1200,5 (01-01-2025)" + replace},
         {"odometer_backwards_though_hour_meter_replaced", {at(0, 1200, 500), at(3, 5, 400, true)},
-            "Kilometer 400" + backwards + "500 (2025-01-01)" + replace},
+            "Kilometer 400" + backwards + "500 (01-01-2025)" + replace},
         {"dated_before_latest", {at(5, 1, 1), at(4, 2, 2)},
-            "Tanggal pembacaan 2025-01-05 lebih awal dari pembacaan terakhir (2025-01-06)."},
+            "Tanggal pembacaan 05-01-2025 lebih awal dari pembacaan terakhir (06-01-2025)."},
         {"not_a_number", {at(0, 1, std::numeric_limits<double>::quiet_NaN())},
             "Kilometer harus berupa angka 0 atau lebih."},
     };

@@ -59,6 +59,7 @@ protected:
     QString write(const QString& name, const std::string& text)
     {
         const QString path = dir_.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.data(), qint64(text.size()));
@@ -144,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, Command,
             "FILE:2: error: fields must be separated by a TAB, found blanks after \"question\"\n"
             "FILE:3: error: unknown record \"YA\": record names are lower case: start, heading, closing, question, ya, "
             "tidak\n"},
+        CommandCase{"BuiltInKnowledgeAndProcedures", {"check"}, "", 0, ""},
+        CommandCase{"MaintenanceFigureNotInItsLine", {"check", "FILE"},
+            "caption: C\ntitle: T\ninterval: 1: 400 jam\n---\nganti setiap 500 jam\n", 1,
+            "FILE:3: error: \"400 jam\" is not in the procedure line (procedure line 1)\n", "maintenance/07.txt"},
         CommandCase{"ErrorsStopPaths", {"paths", "FILE"},
             "start\tQ2\nclosing\tN1\tn\nquestion\tQ1\tA\nya\tN1\ntidak\tN1\n", 1,
             "FILE:1: error: start: Q2 names nothing; did you mean Q1?\n"},

@@ -5,9 +5,11 @@
 #include "toolkit/core/error.h"
 #include "toolkit/core/file_bytes.h"
 #include "toolkit/core/safe_file.h"
+#include "tutorials/core/maintenance_table.h"
 
 #include <QFile>
 
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 
@@ -37,6 +39,30 @@ std::vector<KnowledgeFile> builtinKnowledge()
         files.push_back({path, std::move(text), std::move(checked)});
     }
     return files;
+}
+
+std::vector<SourceText> builtinMaintenance()
+{
+    std::vector<SourceText> files;
+    for (int entry = 1; entry <= MaintenanceTable::kSize; ++entry) {
+        const std::string path
+            = "tutorials/data/maintenance/" + std::string(entry < 10 ? "0" : "") + std::to_string(entry) + ".txt";
+        files.push_back({path, resource(QStringLiteral(":/") + QString::fromStdString(path))});
+    }
+    return files;
+}
+
+std::optional<int> maintenanceEntryOf(const std::string& path)
+{
+    const std::filesystem::path file(path);
+    const std::string name = file.filename().string();
+    if (file.parent_path().filename() != "maintenance" || name.size() != 6 || !name.ends_with(".txt")
+        || !std::isdigit(static_cast<unsigned char>(name[0])) || !std::isdigit(static_cast<unsigned char>(name[1])))
+        return std::nullopt;
+    const int entry = (name[0] - '0') * 10 + (name[1] - '0');
+    if (entry < 1 || entry > MaintenanceTable::kSize)
+        return std::nullopt;
+    return entry;
 }
 
 std::string builtinCases()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "diagnosis/core/knowledge_check.h"
+#include "tutorials/core/tutorial_file.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,14 @@ inline constexpr const char* kCasesFileName = "knowledge.cases";
 std::string builtinLinks();
 inline constexpr const char* kLinksPath = "diagnosis/data/procedure.links";
 inline constexpr const char* kLinksEnding = ".links";
+
+// The maintenance procedures built into the program, entry 1 to 30, named as
+// in the source tree ("tutorials/data/maintenance/01.txt").
+std::vector<SourceText> builtinMaintenance();
+
+// The entry a named file is when it is a maintenance procedure: NN.txt
+// (01 to 30) in a folder named "maintenance", as in the source tree.
+std::optional<int> maintenanceEntryOf(const std::string& path);
 
 // Reads and checks each file. Throws loco::Error with one line of text when
 // a file cannot be read.

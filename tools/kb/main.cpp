@@ -15,6 +15,7 @@
 #include "tools/kb/handbook.h"
 #include "tools/kb/knowledge_files.h"
 #include "tools/kb/paths.h"
+#include "tutorials/core/maintenance_table.h"
 
 #include <QGuiApplication>
 
@@ -25,6 +26,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace loco {
@@ -176,23 +178,61 @@ bool checkLinks(
     return clean;
 }
 
+// Reads each maintenance procedure as the program does, intervals checked
+// against their lines, and prints its first fault as the knowledge files'
+// are printed; true when none has one.
+bool checkMaintenance(const std::vector<std::pair<int, SourceText>>& procedures)
+{
+    bool clean = true;
+    for (const auto& [entry, source] : procedures) {
+        try {
+            readMaintenanceEntry(source, entry);
+        } catch (const Error& fault) {
+            // "FILE:LINE: problem" becomes "FILE:LINE: error: problem".
+            std::string line = fault.what();
+            const std::string file = source.name + ":";
+            const std::size_t end = line.starts_with(file) ? line.find(": ", file.size()) : std::string::npos;
+            if (end == std::string::npos)
+                line = source.name + ": error: " + line;
+            else
+                line.insert(end + 2, "error: ");
+            std::cerr << line << '\n';
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+// Knowledge files, links files and maintenance procedures (told apart by
+// their ending and place, as in the source tree); without FILE, all that is
+// built in. Links are checked against the knowledge files named, or the
+// built-in ones.
 int check(const Invocation& call)
 {
-    // Without files: the built-in knowledge and links; else those named,
-    // links against the knowledge files named, or the built-in ones.
     std::vector<std::string> knowledgePaths;
     std::vector<std::pair<std::string, std::string>> linksFiles;
+    std::vector<std::pair<int, SourceText>> procedures;
     for (const std::string& path : call.arguments) {
         if (lowerCase(path).ends_with(kb::kLinksEnding))
             linksFiles.emplace_back(path, kb::readText(path));
+        else if (const auto entry = kb::maintenanceEntryOf(path))
+            procedures.emplace_back(*entry, SourceText{path, kb::readText(path)});
         else
             knowledgePaths.push_back(path);
     }
-    if (call.arguments.empty())
+    if (call.arguments.empty()) {
         linksFiles.emplace_back(kb::kLinksPath, kb::builtinLinks());
+        int entry = 0;
+        for (SourceText& source : kb::builtinMaintenance())
+            procedures.emplace_back(++entry, std::move(source));
+    }
+    // The built-in knowledge, when no knowledge file is named, is reported
+    // only when nothing is named; links are checked against it all the same.
     const std::vector<KnowledgeFile> files = knowledge(knowledgePaths);
-    const bool knowledgeClean = report(files, true);
-    return checkLinks(linksFiles, files) && knowledgeClean ? EXIT_SUCCESS : kExitErrors;
+    const bool knowledgeClean = (knowledgePaths.empty() && !call.arguments.empty()) || report(files, true);
+    const bool linksClean = checkLinks(linksFiles, files);
+    const bool maintenanceClean = checkMaintenance(procedures);
+    return knowledgeClean && linksClean && maintenanceClean ? EXIT_SUCCESS : kExitErrors;
 }
 
 // The cases of each file, in the order of the file names, so that a cases
@@ -359,9 +399,9 @@ struct Command {
 const Command kCommands[] = {
     {"check", R"(usage: lokomotif-kb check [FILE...]
 
-Reads each knowledge file (without FILE, the built-in ones and the built-in
-links) and runs every check on it, printing what it finds as compilers do,
-one line each:
+Reads each knowledge file (without FILE, the built-in ones, the built-in
+links and the thirty maintenance procedures) and runs every check on it,
+printing what it finds as compilers do, one line each:
   FILE:LINE: error: ...     the file cannot be used as it is
   FILE:LINE: warning: ...   allowed, but worth a look (a heading or closing
                             text never used, more than 100000 answer paths)
@@ -373,6 +413,11 @@ A FILE ending in .links is a file of links from conclusions to procedures
 (or the built-in ones when none is) and the built-in procedures: every
 knowledge file, conclusion label and procedure it names must exist, and
 each link's term must stand in the conclusion's cause and in the procedure.
+
+A file NN.txt in a folder named "maintenance" (as
+tutorials/data/maintenance/02.txt) is read as maintenance procedure NN: its
+first fault is reported, above all an interval figure that its procedure
+line does not state (tutorials/data/README.md).
 Exit code 0 when no file has an error, 1 otherwise.
 )",
         check, 0},
