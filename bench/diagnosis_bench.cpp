@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    Tdiagno window(data->knowledge);
+    Tdiagno window(data->knowledge, {data->links, {}, {}});
     window.show();
     startBrakes(window);
 

@@ -1,6 +1,7 @@
 #include "diagnosis/UMENU_DIAGNO.h"
 
 #include "diagnosis/answer_recorder.h"
+#include "diagnosis/diagnosis_session.h"
 #include "toolkit/definition.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/report_commands.h"
@@ -24,14 +25,17 @@ constexpr int kClosingPointSize = 12;
 
 } // namespace
 
-Tdiagno::Tdiagno(
-    const loco::KnowledgeSet& knowledge, const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
-    : FormWindow(parent), knowledge_(knowledge), ui(std::make_unique<Ui::Tdiagno>())
+Tdiagno::Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services,
+    const QList<loco::ReportCommands::Command>& commands, QWidget* parent)
+    : FormWindow(parent), knowledge_(knowledge), ui(std::make_unique<Ui::Tdiagno>()), services_(std::move(services))
 {
     ui->setupUi(content());
     finishDefinition();
     FormCreate();
     answers_ = new loco::AnswerRecorder(this, {ui->RichEdit2, ui->RichEdit1, ui->BITBTN1, ui->BITBTN2});
+    session_ = new loco::DiagnosisSession(knowledge,
+        {ui->RadioGroup1, ui->BitBtn8, ui->BitBtn7, ui->BITBTN1, ui->BITBTN2, ui->RichEdit2, ui->RichEdit1}, *answers_,
+        this);
     connectHandler(ui->RadioGroup1, &RadioGroup::clicked, this, &Tdiagno::RadioGroup1Click);
     connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &Tdiagno::BitBtn8Click);
     connectAnswer(ui->BITBTN1, loco::Answer::Ya, &Tdiagno::BITBTN1Click);
@@ -50,6 +54,35 @@ Tdiagno::Tdiagno(
     reports->addBoxCommand(ui->RichEdit2,
         {QStringLiteral("Kembali satu pertanyaan"), QKeySequence(Qt::Key_Backspace),
             [this] { return !answers_->path().steps().empty(); }, [this] { answers_->takeBack(); }});
+    addCompanionCommands(reports);
+}
+
+// The companion opens beside the window by F2, with its search by Ctrl+F,
+// and from every context menu; the results box's menu leads to the
+// procedures linked to the conclusion it shows.
+void Tdiagno::addCompanionCommands(loco::ReportCommands* commands)
+{
+    const auto open = [this](bool search) { return [this, search] { services_.openCompanion(search); }; };
+    loco::addShortcut(this, {Qt::Key_F2}, open(false));
+    loco::addShortcut(this, {QKeySequence::Find}, open(true));
+    commands->addWindowCommand({QStringLiteral("Jejak diagnosa"), QKeySequence(Qt::Key_F2), {}, open(false)});
+    commands->addWindowCommand({QStringLiteral("Cari gejala…"), QKeySequence::Find, {}, open(true)});
+    commands->addBoxCommands(ui->RichEdit1, [this] {
+        QList<loco::ReportCommands::BoxCommand> shown;
+        const auto ending = session_->ending();
+        if (!ending)
+            return shown;
+        const loco::System system = *session_->system();
+        const loco::Outcome& outcome = loco::endingOf(knowledge_[system], *ending);
+        if (outcome.kind != loco::Outcome::Kind::Conclusion)
+            return shown;
+        const std::string& heading = knowledge_[system].headings()[outcome.target].text;
+        for (const loco::ProcedureCommand& command :
+            loco::procedureCommands(services_.links, services_.procedures, system, heading, outcome.cause))
+            shown.append({command.text, {}, {},
+                [this, procedure = command.procedure] { services_.procedures.open(procedure); }});
+        return shown;
+    });
 }
 
 // The path is recorded around the answer handlers, which stay as defined.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnosis/core/knowledge_set.h"
+#include "diagnosis/diagnosis_services.h"
 #include "toolkit/form_window.h"
 #include "toolkit/report_commands.h"
 
@@ -10,7 +11,8 @@
 
 namespace loco {
 class AnswerRecorder;
-}
+class DiagnosisSession;
+} // namespace loco
 class QAbstractButton;
 namespace Ui {
 class Tdiagno;
@@ -24,9 +26,15 @@ class Tdiagno : public FormWindow {
 
 public:
     // knowledge outlives the window; commands join its report commands.
-    explicit Tdiagno(const loco::KnowledgeSet& knowledge, const QList<loco::ReportCommands::Command>& commands = {},
-        QWidget* parent = nullptr);
+    Tdiagno(const loco::KnowledgeSet& knowledge, loco::DiagnosisServices services,
+        const QList<loco::ReportCommands::Command>& commands = {}, QWidget* parent = nullptr);
     ~Tdiagno() override;
+
+    // The dialogue as the companion window follows and drives it.
+    loco::DiagnosisSession* session() const { return session_; }
+    // What the report says (printed, saved, filed): the system, the path and
+    // the conclusion.
+    loco::Report report() const;
 
     void FormCreate();
     void RadioGroup1Click();
@@ -40,10 +48,12 @@ private:
     void answer(loco::Answer answer);
     void writeConclusion(int pointSize, const QStringList& lines);
     void connectAnswer(QAbstractButton* button, loco::Answer answer, void (Tdiagno::*handler)());
-    // What the report says: the system, the path and the conclusion.
-    loco::Report report() const;
+    // The companion's commands, beside the window's own.
+    void addCompanionCommands(loco::ReportCommands* commands);
 
     const loco::KnowledgeSet& knowledge_;
     std::unique_ptr<Ui::Tdiagno> ui;
     loco::AnswerRecorder* answers_;
+    loco::DiagnosisServices services_;
+    loco::DiagnosisSession* session_;
 };

@@ -4,23 +4,17 @@
 #include "toolkit/rich_text_box.h"
 
 #include <QAbstractButton>
-#include <QShortcut>
 
 namespace loco {
 
 AnswerRecorder::AnswerRecorder(QWidget* window, Controls controls) : QObject(window), controls_(controls)
 {
-    const auto bind = [this, window](const QList<QKeySequence>& keys, std::function<void()> command) {
-        auto* shortcut = new QShortcut(window);
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, [command = std::move(command)] { loco::runGuarded(command); });
-    };
-    bind({Qt::Key_Backspace}, [this] { takeBack(); });
+    addShortcut(window, {Qt::Key_Backspace}, [this] { takeBack(); });
     // A letter answers typed with or without Shift; Caps Lock changes no
     // key, and Caps Lock with Shift gives Shift and the key. As shortcuts,
     // they leave letters to a text field that has the focus.
     for (const auto& [key, button] : {std::pair(Qt::Key_Y, controls.ya), std::pair(Qt::Key_T, controls.tidak)})
-        bind({key, QKeyCombination(Qt::ShiftModifier, key)}, [button] {
+        addShortcut(window, {key, QKeyCombination(Qt::ShiftModifier, key)}, [button] {
             if (button->isEnabled())
                 button->click();
         });
@@ -31,7 +25,15 @@ void AnswerRecorder::answer(Answer answer, const std::function<void()>& handler)
     const QString question = controls_.questionBox->line(0);
     Before before{controls_.resultsBox->lines(), !controls_.resultsBox->isHidden(), controls_.ya->isEnabled()};
     handler();
-    path_.answered(question.toStdString(), answer, controls_.questionBox->line(0).toStdString(), std::move(before));
+    path_.answered(
+        question.toStdString(), answer, controls_.questionBox->line(0).toStdString(), std::move(before), replaying_);
+    emit changed();
+}
+
+void AnswerRecorder::restart()
+{
+    path_.restart();
+    emit changed();
 }
 
 void AnswerRecorder::takeBack()
@@ -44,6 +46,7 @@ void AnswerRecorder::takeBack()
     controls_.resultsBox->setVisible(step->before.resultsShown);
     controls_.ya->setEnabled(step->before.answersEnabled);
     controls_.tidak->setEnabled(step->before.answersEnabled);
+    emit changed();
 }
 
 } // namespace loco

@@ -18,11 +18,19 @@ loco::Report Tdiagno::report() const
 
     loco::ReportSection dialogue{QStringLiteral("Tanya jawab"), {}, {}, {}};
     int number = 0;
-    for (const loco::AnswerRecorder::Path::Step& step : answers_->path().steps())
+    bool replayed = false;
+    for (const loco::AnswerRecorder::Path::Step& step : answers_->path().steps()) {
+        // Answers given for the user on the way to a search result say so.
+        const QString answer = step.answer == loco::Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK");
         dialogue.rows.append({QStringLiteral("%1. %2").arg(++number).arg(QString::fromStdString(step.question)),
-            step.answer == loco::Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK"), {}});
+            step.replayed ? answer + QStringLiteral(", lewat pencarian") : answer, {}});
+        replayed = replayed || step.replayed;
+    }
     if (dialogue.rows.isEmpty())
         dialogue.lines << QStringLiteral("Belum ada pertanyaan yang dijawab.");
+    if (replayed)
+        dialogue.lines << QStringLiteral("Jawaban \"lewat pencarian\" diberikan oleh pencarian gejala di jendela "
+                                         "Jejak diagnosa, bukan satu per satu oleh pengguna.");
     report.sections << dialogue;
 
     if (!ui->RichEdit1->isHidden()) {

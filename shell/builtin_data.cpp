@@ -14,6 +14,8 @@
 namespace loco {
 namespace {
 
+const std::string kLinksFile = "diagnosis/data/procedure.links";
+
 // Reads the files below one root, naming each by its path from the root as
 // the messages show it, and collects every problem found on the way.
 class DataReader {
@@ -65,6 +67,21 @@ public:
         }
     }
 
+    // The links, checked against the knowledge and the procedures read.
+    std::optional<ProcedureLinks> links(
+        const std::vector<LinkedKnowledge>& knowledge, const std::vector<ProcedureText>& procedures)
+    {
+        const auto source = read(kLinksFile);
+        if (!source)
+            return std::nullopt;
+        CheckedLinks checked = checkProcedureLinks(source->text, source->name, knowledge, procedures);
+        for (const Diagnostic& d : checked.diagnostics)
+            problems_.emplace_back(dataError(d.file, d.line, d.message).what());
+        if (checked.hasErrors())
+            return std::nullopt;
+        return std::move(checked.links);
+    }
+
     const std::vector<std::string>& problems() const { return problems_; }
 
     // The edition of the knowledge files read, in the order of the systems.
@@ -79,6 +96,17 @@ private:
     std::vector<std::string> knowledgeTexts_;
 };
 
+// Ends the load when anything was wrong, naming every problem.
+void throwProblems(const DataReader& reader)
+{
+    if (reader.problems().empty())
+        return;
+    std::string message = "The program's built-in data is broken:";
+    for (const std::string& problem : reader.problems())
+        message += "\n" + problem;
+    throw Error(message);
+}
+
 } // namespace
 
 BuiltinData loadBuiltinData(const QString& root)
@@ -89,18 +117,32 @@ BuiltinData loadBuiltinData(const QString& root)
         bases[static_cast<std::size_t>(system)] = reader.knowledgeBase(system);
     auto maintenance = reader.table<MaintenanceTable>("tutorials/data/maintenance");
     auto tuneup = reader.table<TuneupTable>("tutorials/data/tuneup");
-
-    if (!reader.problems().empty()) {
-        std::string message = "The program's built-in data is broken:";
-        for (const std::string& problem : reader.problems())
-            message += "\n" + problem;
-        throw Error(message);
+    std::optional<ProcedureLinks> links;
+    if (maintenance && tuneup) {
+        std::vector<LinkedKnowledge> linked;
+        for (const System system : kAllSystems) {
+            const auto& base = bases[static_cast<std::size_t>(system)];
+            linked.push_back(
+                {std::string(kSystemFileNames[static_cast<std::size_t>(system)]), base ? &*base : nullptr});
+        }
+        links = reader.links(linked, procedureTexts(*maintenance, *tuneup));
     }
-    BuiltinData data{{}, std::move(*maintenance), std::move(*tuneup)};
+
+    throwProblems(reader);
+    BuiltinData data{{}, std::move(*maintenance), std::move(*tuneup), std::move(*links)};
     for (const System system : kAllSystems)
         data.knowledge[system] = std::move(*bases[static_cast<std::size_t>(system)]);
     data.knowledge.setEdition(reader.knowledgeEdition());
     return data;
+}
+
+std::vector<ProcedureText> loadBuiltinProcedures(const QString& root)
+{
+    DataReader reader(root);
+    auto maintenance = reader.table<MaintenanceTable>("tutorials/data/maintenance");
+    auto tuneup = reader.table<TuneupTable>("tutorials/data/tuneup");
+    throwProblems(reader);
+    return procedureTexts(*maintenance, *tuneup);
 }
 
 } // namespace loco

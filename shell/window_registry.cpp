@@ -5,6 +5,7 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/diagnosis_companion.h"
 #include "records/HistoryWindow.h"
 #include "records/record_commands.h"
 #include "schedule/core/unit_schedule.h"
@@ -17,6 +18,7 @@
 #include "tutorials/UMENU_PM.h"
 #include "tutorials/UMENU_TUNEUP.h"
 
+#include <memory>
 #include <optional>
 
 namespace loco {
@@ -27,6 +29,30 @@ QList<FormWindow*>& laterWindows()
 {
     static QList<FormWindow*> windows;
     return windows;
+}
+
+// The diagnosis window's companion, made the first time it is opened.
+std::unique_ptr<WindowOnFirstUse<DiagnosisCompanion>>& companion()
+{
+    static std::unique_ptr<WindowOnFirstUse<DiagnosisCompanion>> made;
+    return made;
+}
+
+// The procedures that the diagnosis links to, in their windows.
+ProcedureOpener procedureOpener(const BuiltinData& data)
+{
+    return {[&data](const ProcedureRef& procedure) {
+                if (procedure.kind == ProcedureRef::Kind::Maintenance)
+                    return QStringLiteral("Perawatan – ")
+                        + QString::fromStdString(data.maintenance.at(procedure.number).title);
+                return QStringLiteral("Tune-up – ") + TUNEUP->tutorialName(data.tuneup.at(procedure.number).choice);
+            },
+        [&data](const ProcedureRef& procedure) {
+            if (procedure.kind == ProcedureRef::Kind::Maintenance)
+                PM->showProcedure(procedure.number);
+            else
+                TUNEUP->showTutorial(data.tuneup.at(procedure.number).choice);
+        }};
 }
 
 // "Riwayat perbaikan", from the main menu and every tool window.
@@ -77,7 +103,14 @@ void createWindows(const BuiltinData& data, records::RecordsStore& records, cons
     PM = new TPM(data.maintenance, recordCommands(RecordKind::Maintenance, procedureTasks));
     TUNEUP = new TTUNEUP(data.tuneup, recordCommands(RecordKind::TuneUp));
     umurrem = new Tumurrem(recordCommands(RecordKind::Calculation));
-    diagno = new Tdiagno(data.knowledge, recordCommands(RecordKind::Diagnosis));
+    // The companion files the diagnosis as the diagnosis window's Ctrl+R does.
+    companion() = std::make_unique<WindowOnFirstUse<DiagnosisCompanion>>(
+        [&data, commands = recordCommands(RecordKind::Diagnosis)] {
+            return new DiagnosisCompanion(data.links, procedureOpener(data), *diagno, commands);
+        });
+    diagno = new Tdiagno(data.knowledge,
+        {data.links, procedureOpener(data), [](bool search) { companion()->get()->showBeside(search); }},
+        recordCommands(RecordKind::Diagnosis));
 }
 
 void showLoginWindow()
@@ -105,6 +138,7 @@ void destroyWindows()
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         delete *it;
     laterWindows().clear();
+    companion().reset();
     historyWindow().reset();
     scheduleWindow().reset();
     awal_menu = nullptr;

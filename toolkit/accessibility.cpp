@@ -299,8 +299,10 @@ void applyAccessibleNames(QWidget* root)
 {
     for (const QLabel* label : root->findChildren<QLabel*>()) {
         QWidget* buddy = label->buddy();
+        // The label's words without the mark of its access key ("&Cari").
         if (buddy && buddy->accessibleName().isEmpty())
-            buddy->setAccessibleName(label->text());
+            buddy->setAccessibleName(
+                QString(label->text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1")));
     }
     // A typed list is read through its own edit, which carries the list's name.
     for (QComboBox* list : root->findChildren<QComboBox*>())

@@ -2,9 +2,12 @@
 
 #include "toolkit/core/seam.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace loco {
@@ -36,6 +39,19 @@ bool showPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool showQuestionBox(QWidget* parent, const QString& question)
+{
+    QMessageBox box(
+        QMessageBox::Question, QCoreApplication::applicationName(), question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 Seam<QString(QWidget*, const QString&)>& saveFileNameSeam()
 {
     static Seam<QString(QWidget*, const QString&)> seam(showSaveDialog);
@@ -45,6 +61,12 @@ Seam<QString(QWidget*, const QString&)>& saveFileNameSeam()
 Seam<bool(QWidget*, QPrinter&)>& printDialogSeam()
 {
     static Seam<bool(QWidget*, QPrinter&)> seam(showPrintDialog);
+    return seam;
+}
+
+Seam<bool(QWidget*, const QString&)>& questionSeam()
+{
+    static Seam<bool(QWidget*, const QString&)> seam(showQuestionBox);
     return seam;
 }
 
@@ -58,6 +80,16 @@ SaveFileNameAsker setSaveFileNameAsker(SaveFileNameAsker asker)
 PrintDialogRunner setPrintDialogRunner(PrintDialogRunner runner)
 {
     return printDialogSeam().replace(std::move(runner));
+}
+
+QuestionAsker setQuestionAsker(QuestionAsker asker)
+{
+    return questionSeam().replace(std::move(asker));
+}
+
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    return questionSeam()(parent, question);
 }
 
 QString askSaveFileName(QWidget* parent, const QString& proposedName)

@@ -2,6 +2,8 @@
 
 #include "toolkit/error_box.h"
 
+#include <QShortcut>
+
 #include <exception>
 
 namespace loco {
@@ -22,6 +24,15 @@ void runGuarded(const std::function<void()>& handler) noexcept
     } catch (...) {
         // A failing reporter must not take the program down either.
     }
+}
+
+QShortcut* addShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> command)
+{
+    auto* shortcut = new QShortcut(window);
+    shortcut->setKeys(keys);
+    QObject::connect(
+        shortcut, &QShortcut::activated, shortcut, [command = std::move(command)] { runGuarded(command); });
+    return shortcut;
 }
 
 } // namespace loco

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 #include <functional>
+
+class QShortcut;
+class QWidget;
 
 namespace loco {
 
@@ -17,5 +22,9 @@ QMetaObject::Connection connectHandler(Sender* sender, Signal signal, Window* wi
 {
     return QObject::connect(sender, signal, window, [window, handler] { runGuarded([&] { (window->*handler)(); }); });
 }
+
+// A shortcut of window, active while the window is the active one, whose
+// command runs through runGuarded.
+QShortcut* addShortcut(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> command);
 
 } // namespace loco

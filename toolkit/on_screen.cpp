@@ -51,4 +51,16 @@ bool isShadowed(const QWidget* control, QWidget* root)
     return onTop && onTop != control && !control->isAncestorOf(onTop);
 }
 
+QRect placeBeside(const QRect& other, QSize size, const QRect& available)
+{
+    size = size.boundedTo(available.size());
+    int left = available.right() + 1 - size.width();
+    if (other.right() + size.width() <= available.right())
+        left = other.right() + 1;
+    else if (other.left() - size.width() >= available.left())
+        left = other.left() - size.width();
+    const int top = std::clamp(other.top(), available.top(), available.bottom() + 1 - size.height());
+    return QRect(QPoint(left, top), size);
+}
+
 } // namespace loco

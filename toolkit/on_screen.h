@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -15,5 +17,11 @@ QWidget* controlAt(QWidget* root, QPoint point);
 // caption inside a panel that takes clicks). Tab passes it by and assistive
 // technology does not see it.
 bool isShadowed(const QWidget* control, QWidget* root);
+
+// Where a window whose frame is `size` stands beside the window framed by
+// `other` without covering it: to its right, else to its left, else (the
+// screen's available area has no room) at the right edge of the area; as
+// high and wide as the area allows, level with the other window where it can.
+QRect placeBeside(const QRect& other, QSize size, const QRect& available);
 
 } // namespace loco

@@ -102,7 +102,17 @@ ReportCommands::ReportCommands(FormWindow* window, Describe describe, const QLis
 
 void ReportCommands::addBoxCommand(QWidget* box, BoxCommand command)
 {
-    boxCommands_.append({box, std::move(command)});
+    addBoxCommands(box, [command = std::move(command)] { return QList<BoxCommand>{command}; });
+}
+
+void ReportCommands::addBoxCommands(QWidget* box, std::function<QList<BoxCommand>()> make)
+{
+    boxCommands_.append({box, std::move(make)});
+}
+
+void ReportCommands::addWindowCommand(BoxCommand command)
+{
+    addBoxCommand(nullptr, std::move(command));
 }
 
 void ReportCommands::addReportActions(QMenu* menu) const
@@ -118,24 +128,32 @@ void ReportCommands::showBoxMenu(QWidget* box, QPoint pos)
     QMenu* menu = standardMenu(box);
     menu->addSeparator();
     addReportActions(menu);
-    bool separated = false;
-    for (const auto& [target, command] : boxCommands_) {
-        if (target != box)
-            continue;
-        if (!std::exchange(separated, true))
-            menu->addSeparator();
-        QAction* action = menu->addAction(command.text);
-        action->setShortcut(command.shortcut);
-        action->setEnabled(!command.available || command.available());
-        connect(action, &QAction::triggered, this, [run = command.run] { runGuarded(run); });
-    }
+    addCommands(menu, box);
     menu->popup(globalPosition(box, pos));
+}
+
+void ReportCommands::addCommands(QMenu* menu, QWidget* box)
+{
+    bool separated = false;
+    for (const auto& [target, make] : boxCommands_) {
+        if (target != box && target)
+            continue;
+        for (const BoxCommand& command : make()) {
+            if (!std::exchange(separated, true))
+                menu->addSeparator();
+            QAction* action = menu->addAction(command.text);
+            action->setShortcut(command.shortcut);
+            action->setEnabled(!command.available || command.available());
+            connect(action, &QAction::triggered, this, [run = command.run] { runGuarded(run); });
+        }
+    }
 }
 
 void ReportCommands::showBackgroundMenu(QPoint pos)
 {
     auto* menu = new QMenu(window_);
     addReportActions(menu);
+    addCommands(menu, nullptr);
     menu->popup(window_->content()->mapToGlobal(pos));
 }
 

@@ -3,6 +3,7 @@
 #include "toolkit/report.h"
 
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 
@@ -53,6 +54,11 @@ public:
     };
     // Adds a command to the end of one text box's context menu.
     void addBoxCommand(QWidget* box, BoxCommand command);
+    // Adds the commands that make asks for when the box's menu opens (they
+    // may differ from one time to the next).
+    void addBoxCommands(QWidget* box, std::function<QList<BoxCommand>()> make);
+    // Adds a command to the end of every context menu of the window.
+    void addWindowCommand(BoxCommand command);
 
     void print();
     void saveAsPdf();
@@ -61,13 +67,16 @@ private:
     void showBoxMenu(QWidget* box, QPoint pos);
     void showBackgroundMenu(QPoint pos);
     void addReportActions(QMenu* menu) const;
+    // The window's own commands for a box's menu (null: the background's).
+    void addCommands(QMenu* menu, QWidget* box);
 
     FormWindow* window_;
     Describe describe_;
     QAction* print_;
     QAction* save_;
     QList<QAction*> more_;
-    QList<std::pair<QWidget*, BoxCommand>> boxCommands_;
+    // By box; a null box's commands stand in every menu.
+    QList<std::pair<QWidget*, std::function<QList<BoxCommand>()>>> boxCommands_;
 };
 
 } // namespace loco

@@ -7,6 +7,7 @@
 #include "calculators/UMENU_UR.h"
 #include "calculators/Udialog1.h"
 #include "diagnosis/UMENU_DIAGNO.h"
+#include "diagnosis/diagnosis_companion.h"
 #include "records/HistoryWindow.h"
 #include "records/JobCardDialog.h"
 #include "records/job_card.h"
@@ -38,6 +39,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -185,6 +187,35 @@ int main(int argc, char* argv[])
     ok = save(diagno, folder, QStringLiteral("diagno_concluded")) && ok;
     ok = saveReport(diagno, folder, QStringLiteral("report_diagno")) && ok;
     pressKeys(diagno, QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    // The companion beside it, as F2 opens it: an engine diagnosis under
+    // way, searched, and concluded with its procedures.
+    press(diagno, "BitBtn7");
+    press(diagno, "RadioGroup1_item0");
+    press(diagno, "BitBtn8");
+    for (const char* answer : {"BITBTN2", "BITBTN2", "BITBTN1"})
+        press(diagno, answer);
+    for (QShortcut* shortcut : diagno->findChildren<QShortcut*>())
+        if (shortcut->key() == QKeySequence(Qt::Key_F2))
+            emit shortcut->activated();
+    FormWindow* companion = loco::windows().constLast();
+    ok = save(companion, folder, QStringLiteral("jejak")) && ok;
+    auto* search = companion->findChild<QLineEdit*>(QStringLiteral("SearchField"));
+    auto* results = companion->findChild<QTreeWidget*>(QStringLiteral("SearchResults"));
+    if (search && results) {
+        search->setText(QStringLiteral("setelan governor"));
+        ok = save(companion, folder, QStringLiteral("jejak_search")) && ok;
+        // The best result chosen: the diagnosis brought there, the dialogue
+        // under way replaced without asking.
+        results->setCurrentItem(results->topLevelItem(0)->child(0));
+        const loco::QuestionAsker asker = loco::setQuestionAsker([](QWidget*, const QString&) { return true; });
+        static_cast<DiagnosisCompanion*>(companion)->SearchResultsActivate();
+        loco::setQuestionAsker(asker);
+        search->clear();
+        ok = save(companion, folder, QStringLiteral("jejak_concluded")) && ok;
+    } else {
+        ok = false;
+    }
 
     press(PM, "RadioButton1");
     press(PM, "BitBtn1");

@@ -288,3 +288,16 @@ void TPM::BitBtn3Click()
 {
     close();
 }
+
+void TPM::showProcedure(int type)
+{
+    if (ui->BitBtn2->isEnabled())
+        ui->BitBtn2->click();
+    if (choice(type)->isChecked()) {
+        choice(type == 1 ? 2 : 1)->click();
+        ui->BitBtn2->click();
+    }
+    choice(type)->click();
+    ui->BitBtn1->click();
+    showModeless();
+}

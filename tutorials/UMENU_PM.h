@@ -60,6 +60,10 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
+    // Shows procedure `type` as a user gets there: "ULANGI " when it can
+    // be pressed, the choice, "PROSES". The reset leaves the last choice
+    // selected, and choosing it again does nothing: another comes first then.
+    void showProcedure(int type);
     // The maintenance type whose procedure "PROSES" shows, or 0 while the
     // introduction stands or a type is only chosen.
     int shownProcedure() const;

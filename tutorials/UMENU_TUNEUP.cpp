@@ -8,6 +8,7 @@
 #include "ui_UMENU_TUNEUP.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 using loco::connectHandler;
@@ -217,4 +218,20 @@ void TTUNEUP::SpeedButton1Click()
 void TTUNEUP::Button3Click()
 {
     close();
+}
+
+void TTUNEUP::showTutorial(loco::RadioChoice choice)
+{
+    ui->SpeedButton1->click();
+    QAbstractButton* component = choice.group == 1 ? ui->BitBtn1 : choice.group == 2 ? ui->BitBtn3 : ui->BitBtn2;
+    component->click();
+    groups().at(static_cast<std::size_t>(choice.group - 1))->button(choice.item)->click();
+    ui->SpeedButton2->click();
+    showModeless();
+}
+
+QString TTUNEUP::tutorialName(loco::RadioChoice choice) const
+{
+    const RadioGroup* group = groups().at(static_cast<std::size_t>(choice.group - 1));
+    return QStringLiteral("%1 – %2").arg(group->title().trimmed(), group->items().value(choice.item).trimmed());
 }

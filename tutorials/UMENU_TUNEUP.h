@@ -9,6 +9,7 @@
 class RadioGroup;
 class QString;
 namespace loco {
+struct RadioChoice;
 struct TuneupTutorial;
 class TuneupTable;
 } // namespace loco
@@ -40,6 +41,13 @@ public:
     void SpeedButton2Click();
     void SpeedButton1Click();
     void Button3Click();
+
+    // Shows the tutorial of a radio item as a user gets there: "ULANGI",
+    // the component's button, the item, "PROSES".
+    void showTutorial(loco::RadioChoice choice);
+    // "LSM DOUBLE RANGE – 2. Menyetel maximum no load engine speed": the
+    // group and the item that choose a tutorial, as the window shows them.
+    QString tutorialName(loco::RadioChoice choice) const;
 
 private:
     std::array<RadioGroup*, 7> groups() const;

@@ -42,8 +42,7 @@ loco::Report TTUNEUP::report() const
         if (std::find(governors.begin(), governors.end(), group) != governors.end()) {
             // Every governor procedure has the same title: the group and the
             // item chosen there say which one it is, the title stays in the text.
-            report.subject = QStringLiteral("%1 – %2").arg(
-                group->title().trimmed(), group->items().value(tutorial->choice.item).trimmed());
+            report.subject = tutorialName(tutorial->choice);
         } else {
             report.subject = lines.takeFirst().trimmed();
         }

@@ -1,25 +1,13 @@
 #include "diagnosis/core/text_hints.h"
 
+#include "toolkit/core/utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
 namespace loco {
 namespace {
-
-// The code point that starts at text[i] and its length in bytes; the text
-// is checked UTF-8 by then, so only the lead byte's length is trusted.
-std::pair<std::uint32_t, std::size_t> decode(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length == 1 || i + length > text.size())
-        return {lead, 1};
-    std::uint32_t code = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k)
-        code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    return {code, length};
-}
 
 bool isInvisible(std::uint32_t c)
 {
@@ -56,7 +44,7 @@ std::string seen(std::string_view text)
 {
     std::string kept;
     for (std::size_t i = 0; i < text.size();) {
-        const auto [code, length] = decode(text, i);
+        const auto [code, length] = decodeUtf8At(text, i);
         if (!isInvisible(code))
             for (std::size_t k = 0; k < length; ++k)
                 kept += lower(text[i + k]);
@@ -71,7 +59,7 @@ std::string visibleText(std::string_view text)
 {
     std::string shown;
     for (std::size_t i = 0; i < text.size();) {
-        const auto [code, length] = decode(text, i);
+        const auto [code, length] = decodeUtf8At(text, i);
         if (code == '\t') {
             shown += "\\t";
         } else if (isInvisible(code)) {
@@ -89,7 +77,7 @@ std::string visibleText(std::string_view text)
 bool hasInvisibleCharacter(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
-        const auto [code, length] = decode(text, i);
+        const auto [code, length] = decodeUtf8At(text, i);
         if (isInvisible(code))
             return true;
         i += length;

@@ -427,7 +427,7 @@ protected:
     void SetUp() override { open(&ownWindow); }
 
     const KnowledgeSet knowledge = handMadeKnowledge();
-    Tdiagno ownWindow{knowledge};
+    Tdiagno ownWindow{knowledge, {shippedData().links, {}, {}}};
 };
 
 TEST_P(EveryDialogue, EndsAsTheKnowledgeBaseSays)

@@ -171,6 +171,34 @@ TEST_F(FilingTest, CtrlRFilesTheDiagnosisWithTheJobCardAndEscapeFilesNothing)
     EXPECT_EQ(everyRecord(*records).size(), 1u);
 }
 
+// The companion beside the diagnosis files the diagnosis it follows, by its
+// button and by Ctrl+R, as the diagnosis window does.
+TEST_F(FilingTest, TheCompanionFilesTheDiagnosisItFollows)
+{
+    showActive(diagno);
+    auto* cooling = control<RadioGroup>(diagno, "RadioGroup1")->button(1);
+    clickAt(diagno, cooling->mapTo(diagno, QPoint(6, cooling->height() / 2)));
+    clickOnScreen(control(diagno, "BitBtn8"));
+    clickOnScreen(control(diagno, "BITBTN2"));
+    pressKey(Qt::Key_F2);
+    FormWindow* companion = windows().constLast();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(companion));
+    JobCardAnswers answers(JobCardAnswer{{.locomotive = "CC 201 89 08"}});
+    for (QPushButton* button : companion->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Catat ke riwayat…"))
+            clickOnScreen(button);
+    pressKey(Qt::Key_R, Qt::ControlModifier);
+
+    const std::vector<Record> filed = everyRecord(*records);
+    ASSERT_EQ(filed.size(), 2u);
+    for (const Record& record : filed) {
+        EXPECT_EQ(record.kind, RecordKind::Diagnosis);
+        EXPECT_EQ(record.window, "diagno");
+        EXPECT_EQ(record.subject, "Sistem pendingin");
+        EXPECT_EQ(reportFromJson(record.content).sections.front().rows.size(), 1);
+    }
+}
+
 struct KindOfWindow {
     const char* name;
     std::function<FormWindow*()> window;

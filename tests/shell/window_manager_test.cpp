@@ -156,6 +156,17 @@ TEST_F(KeyboardOnlyTest, AboutMeHelpAndCloseAnswerTheKeyboard)
 
 class WindowManagerTest : public WindowsTest { };
 
+// The diagnosis companion's place: right of the window, else left, else at
+// the screen's right edge, never beyond the screen.
+TEST(PlaceBeside, RightElseLeftElseAtTheEdgeWithinTheScreen)
+{
+    const QRect screen(0, 0, 1600, 900);
+    EXPECT_EQ(placeBeside({100, 50, 800, 600}, {400, 600}, screen), QRect(900, 50, 400, 600));
+    EXPECT_EQ(placeBeside({700, 50, 800, 600}, {400, 600}, screen), QRect(300, 50, 400, 600));
+    EXPECT_EQ(placeBeside({300, 100, 1000, 850}, {400, 1000}, screen), QRect(1200, 0, 400, 900));
+    EXPECT_EQ(placeBeside({0, 0, 800, 600}, {2000, 600}, screen), QRect(0, 0, 1600, 600));
+}
+
 TEST_F(WindowManagerTest, CentredWindowsAreCentredWithTheirFrame)
 {
     for (FormWindow* window : {static_cast<FormWindow*>(info), static_cast<FormWindow*>(DIALOG1)}) {

@@ -53,6 +53,18 @@ std::optional<Utf8Fault> findInvalidUtf8(std::string_view text)
     return std::nullopt;
 }
 
+std::pair<std::uint32_t, std::size_t> decodeUtf8At(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || i + length > text.size())
+        return {lead, 1};
+    std::uint32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+        code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    return {code, length};
+}
+
 std::string describe(const Utf8Fault& fault)
 {
     char byte[8];

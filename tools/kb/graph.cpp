@@ -1,9 +1,10 @@
 #include "tools/kb/graph.h"
 
+#include "diagnosis/core/knowledge_outline.h"
 #include "diagnosis/core/knowledge_walk.h"
+#include "diagnosis/core/text_fold.h"
 #include "diagnosis/core/text_hints.h"
 #include "toolkit/core/error.h"
-#include "tools/kb/outline.h"
 
 #include <QBuffer>
 #include <QJsonArray>

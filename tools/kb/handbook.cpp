@@ -1,8 +1,9 @@
 #include "tools/kb/handbook.h"
 
+#include "diagnosis/core/knowledge_outline.h"
 #include "diagnosis/core/knowledge_walk.h"
+#include "diagnosis/core/text_fold.h"
 #include "toolkit/core/error.h"
-#include "tools/kb/outline.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

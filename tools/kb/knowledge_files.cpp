@@ -70,6 +70,11 @@ std::string builtinCases()
     return resource(QStringLiteral(":/kb/") + QString::fromLatin1(kCasesFileName));
 }
 
+std::string builtinLinks()
+{
+    return resource(QStringLiteral(":/") + QString::fromLatin1(kLinksPath));
+}
+
 std::string readText(const std::string& path)
 {
     const std::vector<std::uint8_t> bytes = readFileBytes(path, kMaxFileBytes);
@@ -119,6 +124,7 @@ std::vector<std::string> exportBuiltin(const std::string& folder)
     for (const KnowledgeFile& file : builtinKnowledge())
         contents.emplace_back(fileName(file.path), file.text);
     contents.emplace_back(kCasesFileName, builtinCases());
+    contents.emplace_back(fileName(kLinksPath), builtinLinks());
 
     // An edited copy is never overwritten: a maintainer's work may be in it.
     std::vector<std::string> paths;

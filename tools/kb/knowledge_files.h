@@ -25,6 +25,12 @@ std::vector<KnowledgeFile> builtinKnowledge();
 std::string builtinCases();
 inline constexpr const char* kCasesFileName = "knowledge.cases";
 
+// The links from conclusions to procedures built in beside the knowledge,
+// their name in the source tree, and the ending that marks a links file.
+std::string builtinLinks();
+inline constexpr const char* kLinksPath = "diagnosis/data/procedure.links";
+inline constexpr const char* kLinksEnding = ".links";
+
 // The maintenance procedures built into the program, entry 1 to 30, named as
 // in the source tree ("tutorials/data/maintenance/01.txt").
 std::vector<SourceText> builtinMaintenance();
@@ -50,7 +56,7 @@ std::string systemTitle(const std::string& path);
 // The edition of the files, in the given order (knowledgeEdition()).
 std::string editionOf(const std::vector<KnowledgeFile>& files);
 
-// Writes the built-in knowledge files and cases into folder (made if
+// Writes the built-in knowledge files, cases and links into folder (made if
 // missing), each through the safe-save path; refuses, before writing
 // anything, a file that exists already. Returns the paths written.
 std::vector<std::string> exportBuiltin(const std::string& folder);

@@ -6,6 +6,8 @@
 #include "diagnosis/core/consistency.h"
 #include "diagnosis/core/knowledge_cases.h"
 #include "diagnosis/core/knowledge_walk.h"
+#include "diagnosis/core/procedure_links.h"
+#include "shell/builtin_data.h"
 #include "toolkit/core/error.h"
 #include "toolkit/core/safe_file.h"
 #include "tools/kb/diff.h"
@@ -52,7 +54,8 @@ diagnosis/data/README.md (installed as
 /usr/share/doc/lokomotif-tools/knowledge-format.md).
 
 commands:
-  check [FILE...]                 report errors and warnings as file:line: ...
+  check [FILE...]                 report errors and warnings as file:line: ...,
+                                  of knowledge files and .links files
   paths FILE                      every answer path from the first question to its ending
   paths --cases [FILE...] -o OUT.cases
                                   write the regression cases of the files
@@ -154,6 +157,27 @@ std::unique_ptr<QGuiApplication> guiApplication(const Invocation& call)
     return std::make_unique<QGuiApplication>(argc, call.argv);
 }
 
+// Checks links files against the knowledge files (those with errors are
+// left out: their own errors stand) and the built-in procedures.
+bool checkLinks(
+    const std::vector<std::pair<std::string, std::string>>& linksFiles, const std::vector<KnowledgeFile>& files)
+{
+    if (linksFiles.empty())
+        return true;
+    std::vector<LinkedKnowledge> linked;
+    for (const KnowledgeFile& file : files)
+        linked.push_back({kb::fileName(file.path), file.checked.hasErrors() ? nullptr : &*file.checked.base});
+    const std::vector<ProcedureText> procedures = loadBuiltinProcedures();
+    bool clean = true;
+    for (const auto& [path, text] : linksFiles) {
+        const CheckedLinks checked = checkProcedureLinks(text, path, linked, procedures);
+        for (const Diagnostic& diagnostic : checked.diagnostics)
+            std::cerr << describe(diagnostic) << '\n';
+        clean = clean && !checked.hasErrors();
+    }
+    return clean;
+}
+
 // Reads each maintenance procedure as the program does, intervals checked
 // against their lines, and prints its first fault as the knowledge files'
 // are printed; true when none has one.
@@ -179,27 +203,36 @@ bool checkMaintenance(const std::vector<std::pair<int, SourceText>>& procedures)
     return clean;
 }
 
-// Knowledge files and maintenance procedures (told apart by their place, as
-// in the source tree); without FILE, all that is built in.
+// Knowledge files, links files and maintenance procedures (told apart by
+// their ending and place, as in the source tree); without FILE, all that is
+// built in. Links are checked against the knowledge files named, or the
+// built-in ones.
 int check(const Invocation& call)
 {
     std::vector<std::string> knowledgePaths;
+    std::vector<std::pair<std::string, std::string>> linksFiles;
     std::vector<std::pair<int, SourceText>> procedures;
     for (const std::string& path : call.arguments) {
-        if (const auto entry = kb::maintenanceEntryOf(path))
+        if (lowerCase(path).ends_with(kb::kLinksEnding))
+            linksFiles.emplace_back(path, kb::readText(path));
+        else if (const auto entry = kb::maintenanceEntryOf(path))
             procedures.emplace_back(*entry, SourceText{path, kb::readText(path)});
         else
             knowledgePaths.push_back(path);
     }
     if (call.arguments.empty()) {
+        linksFiles.emplace_back(kb::kLinksPath, kb::builtinLinks());
         int entry = 0;
         for (SourceText& source : kb::builtinMaintenance())
             procedures.emplace_back(++entry, std::move(source));
     }
-    const bool knowledgeClean
-        = knowledgePaths.empty() && !call.arguments.empty() ? true : report(knowledge(knowledgePaths), true);
+    // The built-in knowledge, when no knowledge file is named, is reported
+    // only when nothing is named; links are checked against it all the same.
+    const std::vector<KnowledgeFile> files = knowledge(knowledgePaths);
+    const bool knowledgeClean = (knowledgePaths.empty() && !call.arguments.empty()) || report(files, true);
+    const bool linksClean = checkLinks(linksFiles, files);
     const bool maintenanceClean = checkMaintenance(procedures);
-    return knowledgeClean && maintenanceClean ? EXIT_SUCCESS : kExitErrors;
+    return knowledgeClean && linksClean && maintenanceClean ? EXIT_SUCCESS : kExitErrors;
 }
 
 // The cases of each file, in the order of the file names, so that a cases
@@ -366,14 +399,21 @@ struct Command {
 const Command kCommands[] = {
     {"check", R"(usage: lokomotif-kb check [FILE...]
 
-Reads each knowledge file (without FILE, the built-in ones and the thirty
-maintenance procedures) and runs every check on it, printing what it finds
-as compilers do, one line each:
+Reads each knowledge file (without FILE, the built-in ones, the built-in
+links and the thirty maintenance procedures) and runs every check on it,
+printing what it finds as compilers do, one line each:
   FILE:LINE: error: ...     the file cannot be used as it is
   FILE:LINE: warning: ...   allowed, but worth a look (a heading or closing
                             text never used, more than 100000 answer paths)
 Every malformed line of a file is reported in one run, and one fault once:
 a mistyped label gives one error, with the label it likely means.
+
+A FILE ending in .links is a file of links from conclusions to procedures
+(diagnosis/data/procedure.links), checked against the knowledge files named
+(or the built-in ones when none is) and the built-in procedures: every
+knowledge file, conclusion label and procedure it names must exist, and
+each link's term must stand in the conclusion's cause and in the procedure.
+
 A file NN.txt in a folder named "maintenance" (as
 tutorials/data/maintenance/02.txt) is read as maintenance procedure NN: its
 first fault is reported, above all an interval figure that its procedure
@@ -445,7 +485,7 @@ system a numbered checklist with a tick box per question, each saying where
 YA and TIDAK lead ("lanjut ke 12", "Kesimpulan EH5/3, hal. 8"), then the
 conclusions under their headings and the closing texts, the data's labels
 printed small beside the numbers. Conclusions that differ only in blanks
-are printed once. Every page carries the edition:
+or case are printed once. Every page carries the edition:
 "Edisi <version> · <8 hex digits of the SHA-256 of the files>". A file of
 more than 5000 questions is refused. Uses Qt's fonts, on the offscreen
 platform unless QT_QPA_PLATFORM is set.
@@ -453,10 +493,11 @@ platform unless QT_QPA_PLATFORM is set.
         handbook, kOutput},
     {"export", R"(usage: lokomotif-kb export DIR
 
-Writes the knowledge built into the program, the six files, and its
-regression cases (knowledge.cases) into DIR, made when missing, to edit
+Writes the knowledge built into the program, the six files, its
+regression cases (knowledge.cases) and its links to the procedures
+(procedure.links) into DIR, made when missing, to edit
 them; a file that exists already is never replaced. Then, for example:
-  lokomotif-kb check DIR/*.txt
+  lokomotif-kb check DIR/*.txt DIR/procedure.links
   lokomotif-kb test DIR/knowledge.cases DIR/*.txt
 )",
         exportKnowledge, 0},
