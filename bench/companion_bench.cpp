@@ -4,6 +4,7 @@
 // over all six systems, keystroke by keystroke (the core's, and the results
 // updated and painted). Budgets are checked on CPU time.
 
+#include "bench/bench_setup.h"
 #include "bench/median_reporter.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "diagnosis/core/candidate_causes.h"
@@ -165,13 +166,7 @@ int main(int argc, char* argv[])
     loco::setUpApplication(app);
     benchmark::Initialize(&argc, argv);
 
-    std::optional<loco::BuiltinData> data;
-    try {
-        data = loco::loadBuiltinData();
-    } catch (const loco::Error& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
+    const std::optional<loco::BuiltinData> data = loco::benchmarkData();
     const loco::KnowledgeSet& knowledge = data->knowledge;
     const loco::KnowledgeBase& engine = knowledge[loco::System::EngineDrive];
     std::vector<loco::Outline> outlines;

@@ -3,6 +3,7 @@
 // bases and two tutorial tables, read, parsed and checked. Budgets are checked on CPU time: the real time of so short
 // a run mostly measures how busy the machine is.
 
+#include "bench/bench_setup.h"
 #include "bench/median_reporter.h"
 #include "diagnosis/UMENU_DIAGNO.h"
 #include "shell/builtin_data.h"
@@ -52,13 +53,7 @@ int main(int argc, char* argv[])
     loco::setUpApplication(app);
     benchmark::Initialize(&argc, argv);
 
-    std::optional<loco::BuiltinData> data;
-    try {
-        data = loco::loadBuiltinData();
-    } catch (const loco::Error& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
+    const std::optional<loco::BuiltinData> data = loco::benchmarkData();
 
     Tdiagno window(data->knowledge, {data->links, {}, {}});
     window.show();

@@ -2,6 +2,7 @@
 // how long until the error box is up, and how much memory stays in use
 // once it is closed. The box is the real one, answered as soon as it shows.
 
+#include "bench/bench_setup.h"
 #include "calculators/UMENU_DM.h"
 #include "records/store/records_store.h"
 #include "shell/builtin_data.h"
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    const loco::BuiltinData data = loco::loadBuiltinData();
+    const loco::BuiltinData data = loco::benchmarkData();
     loco::records::RecordsStore records(loco::records::RecordsConfig{.enabled = false});
     loco::createWindows(data, records);
     DM->show();

@@ -8,6 +8,9 @@
 #include <QSqlError>
 #include <QString>
 
+#include <cstring>
+#include <string>
+
 namespace loco::records {
 
 // A plain counterpart's connection to the store's database, set up as the
@@ -29,6 +32,16 @@ inline QSqlDatabase plainConnection(const RecordsConfig& config, const QString& 
             {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"})
             sql::run(db, QString::fromLatin1(pragma));
     return db;
+}
+
+// The configuration file given as --postgresql CONFIG (the bench's
+// throwaway server); empty when the run measures SQLite alone.
+inline std::string postgresqlConfigArgument(int argc, char* argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--postgresql") == 0)
+            return argv[i + 1];
+    return {};
 }
 
 } // namespace loco::records

@@ -211,10 +211,7 @@ std::vector<Pair> registerEngine(const std::string& engine, const RecordsConfig&
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    std::string postgresql;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--postgresql") == 0)
-            postgresql = argv[i + 1];
+    const std::string postgresql = loco::records::postgresqlConfigArgument(argc, argv);
     benchmark::Initialize(&argc, argv);
 
     QTemporaryDir folder;

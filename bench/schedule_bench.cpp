@@ -12,6 +12,7 @@
 //
 // usage: schedule_bench [--postgresql CONFIG] [benchmark options]
 
+#include "bench/bench_setup.h"
 #include "bench/median_reporter.h"
 #include "bench/plain_connection.h"
 #include "records/store/records_store.h"
@@ -287,18 +288,9 @@ std::vector<Pair> registerEngine(const std::string& engine, const loco::records:
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    std::string postgresql;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--postgresql") == 0)
-            postgresql = argv[i + 1];
+    const std::string postgresql = loco::records::postgresqlConfigArgument(argc, argv);
     benchmark::Initialize(&argc, argv);
-    std::optional<loco::BuiltinData> data;
-    try {
-        data = loco::loadBuiltinData();
-    } catch (const loco::Error& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
+    const std::optional<loco::BuiltinData> data = loco::benchmarkData();
     const Fleet fleet = makeFleet(data->maintenance.tasks());
     const auto ours = dueListsByUnit(fleet);
     if (!sameRows(ours, dueListsScanningAllRecords(fleet))) {

@@ -2,6 +2,7 @@
 // painted, which is what a user waits for; then the rest of start-up and an
 // immediate, orderly end.
 
+#include "bench/bench_setup.h"
 #include "bench/shown_clock.h"
 #include "records/store/records_store.h"
 #include "shell/UAWAL_MENU1.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     loco::setUpIdentity();
     loco::setUpApplication(app);
-    const loco::BuiltinData data = loco::loadBuiltinData();
+    const loco::BuiltinData data = loco::benchmarkData();
     loco::records::RecordsStore records(loco::records::readRecordsConfig());
     loco::createWindows(data, records, [] {
         loco::showLoginWindow();

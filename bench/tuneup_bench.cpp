@@ -2,6 +2,7 @@
 // painted into its box, and the picture path alone against Qt's reader:
 // decoding at a reduced DCT scale has to pay off against decoding in full.
 
+#include "bench/bench_setup.h"
 #include "bench/median_reporter.h"
 #include "shell/builtin_data.h"
 #include "toolkit/application.h"
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     loco::setUpApplication(app);
-    const loco::BuiltinData data = loco::loadBuiltinData();
+    const loco::BuiltinData data = loco::benchmarkData();
     benchmark::Initialize(&argc, argv);
 
     TTUNEUP window(data.tuneup);
