@@ -135,8 +135,13 @@ void adoptWindow(FormWindow* window)
 void destroyWindows()
 {
     const QList<FormWindow*> all = windows();
-    for (auto it = all.rbegin(); it != all.rend(); ++it)
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        // A shown window hides as it goes, after its own class is gone: the
+        // field that loses the focus then must start no handler of it.
+        for (QObject* control : (*it)->findChildren<QObject*>())
+            control->blockSignals(true);
         delete *it;
+    }
     laterWindows().clear();
     companion().reset();
     historyWindow().reset();
