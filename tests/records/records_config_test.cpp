@@ -24,10 +24,12 @@ protected:
         QDir().mkpath(path);
         QFile file(path + QStringLiteral("/lokomotif.conf"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        ASSERT_EQ(file.write(text), text.size());
         // QSettings keeps what it read while a file's size and time stay
         // the same: two texts of one length written within a millisecond
-        // would read as the first.
+        // would read as the first. The time is set once the text is out,
+        // since writing it out would set the time again.
+        ASSERT_TRUE(file.flush());
         ASSERT_TRUE(
             file.setFileTime(QDateTime::currentDateTime().addSecs(++writes_), QFileDevice::FileModificationTime));
     }
