@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -101,22 +100,6 @@ Record draft(int count, std::string locomotive)
     r.content = R"({"format":1,"title":"Diagnosa"})";
     r.card = {std::move(locomotive), "Dipo Sidotopo", "Budi", "Sari", "Pompa diganti", "", WorkStatus::Done};
     return r;
-}
-
-Finished runProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& added)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(added);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Finished result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
 }
 
 } // namespace loco::records::test

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "records/store/records_store.h"
+#include "tests/support/finished_program.h"
 
-#include <QProcessEnvironment>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
@@ -45,14 +45,5 @@ QSqlDatabase clusterAdmin();
 
 // A record that passes the checks; its subject names the count.
 Record draft(int count, std::string locomotive = "CC 201 89 08");
-
-struct Finished {
-    int exitCode = -1; // -1: crashed or did not end within two minutes
-    std::string out;
-    std::string err;
-};
-
-// Runs a program to its end with the given environment added.
-Finished runProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& added = {});
 
 } // namespace loco::records::test

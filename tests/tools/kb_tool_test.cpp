@@ -1,10 +1,10 @@
 #include "diagnosis/core/knowledge_set.h"
+#include "tests/support/finished_program.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -16,36 +16,15 @@
 namespace loco {
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Finished run(const QString& program, const QStringList& arguments, const QString& folder = QString())
+Finished kb(const QStringList& arguments, const QString& folder = QString())
 {
-    QProcess process;
     // Graphviz and fontconfig keep memory until the tool ends. ctest hands a
     // discovered test only the first entry of its ENVIRONMENT (CMake 3.25),
     // so the leak suppressions are given to the tool here.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(
+    QProcessEnvironment suppressions;
+    suppressions.insert(
         QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" LOKO_LSAN_SUPPRESSIONS ":print_suppressions=0"));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
-    process.start(program, arguments);
-    Finished result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
-
-Finished kb(const QStringList& arguments, const QString& folder = QString())
-{
-    return run(QStringLiteral(LOKO_KB), arguments, folder);
+    return runProgram(QStringLiteral(LOKO_KB), arguments, suppressions, folder);
 }
 
 QByteArray contents(const QString& path)
@@ -257,7 +236,8 @@ TEST_F(KnowledgeFiles, EngineDriveOnA3KeepsItsTextLegible)
         = kb({QStringLiteral("graph"), QStringLiteral(LOKO_SOURCE_DIR "/diagnosis/data/pengerak_mesin.txt"),
             QStringLiteral("--pages"), QStringLiteral("a3"), QStringLiteral("-o"), pdf});
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
-    const Finished boxes = run(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const Finished boxes
+        = runProgram(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     ASSERT_EQ(boxes.exitCode, 0);
     const QString html = QString::fromStdString(boxes.out);
     EXPECT_GT(html.count(QStringLiteral("<page ")), 1);
@@ -279,7 +259,8 @@ TEST_F(KnowledgeFiles, HandbookReferencesLandWhereTheySay)
     const QString pdf = path(QStringLiteral("buku.pdf"));
     const Finished printed = kb({QStringLiteral("handbook"), QStringLiteral("-o"), pdf}, path(QString()));
     ASSERT_EQ(printed.exitCode, 0) << printed.err;
-    const Finished text = run(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const Finished text
+        = runProgram(QStringLiteral(LOKO_PDFTOTEXT), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_EQ(text.exitCode, 0);
     QStringList pages = QString::fromStdString(text.out).split(QLatin1Char('\f'));
     pages.removeLast(); // after the last page break
